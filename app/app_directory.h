@@ -1,0 +1,11 @@
+#pragma once
+
+#include <string>
+
+namespace ordanex {
+
+// The folder that holds the running executable, read anew on every call,
+// in the system's own spelling (UTF-8).
+std::string appDirectory();
+
+} // namespace ordanex

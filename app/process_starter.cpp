@@ -1,0 +1,39 @@
+#include "process_starter.h"
+
+#include <QProcess>
+#include <QStringList>
+
+#ifdef Q_OS_WIN
+#include <qt_windows.h>
+#endif
+
+namespace ordanex {
+
+StartResult DetachedStarter::start(const CommandLine& command)
+{
+    QProcess process;
+    process.setProgram(QString::fromStdString(command.arguments.front()));
+#ifdef Q_OS_WIN
+    // Windows programs parse their own command line: hand over the exact
+    // string, and show the tool's window normally with the focus.
+    const QString text = QString::fromStdString(command.text);
+    process.setCreateProcessArgumentsModifier([text](QProcess::CreateProcessArguments* args) {
+        args->arguments = text;
+        args->startupInfo->dwFlags |= STARTF_USESHOWWINDOW;
+        args->startupInfo->wShowWindow = SW_SHOWNORMAL;
+    });
+#else
+    // Each piece is its own argument and no shell sees them, so a quote or
+    // a blank inside a path stays part of that path.
+    QStringList arguments;
+    arguments.reserve(static_cast<qsizetype>(command.arguments.size()) - 1);
+    for (auto it = command.arguments.begin() + 1; it != command.arguments.end(); ++it)
+        arguments.append(QString::fromStdString(*it));
+    process.setArguments(arguments);
+#endif
+    if (process.startDetached())
+        return {true, {}};
+    return {false, process.errorString().toStdString()};
+}
+
+} // namespace ordanex

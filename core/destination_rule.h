@@ -1,0 +1,16 @@
+#pragma once
+
+#include "path_style.h"
+
+#include <string>
+#include <string_view>
+
+namespace ordanex {
+
+// Proposes the output path for a job whose first input is `path`: the same
+// name beside it with its extension replaced by "_Out.pdf".
+struct DestinationRule {
+    static std::string apply(std::string_view path, PathStyle style = kNativePathStyle);
+};
+
+} // namespace ordanex

@@ -1,0 +1,92 @@
+#include "merge_command.h"
+
+#include <filesystem>
+#include <span>
+#include <system_error>
+
+namespace ordanex {
+
+namespace {
+
+void appendQuoted(std::string& text, std::string_view piece)
+{
+    text += '"';
+    text += piece;
+    text += '"';
+}
+
+std::filesystem::path toPath(std::string_view utf8)
+{
+    return std::filesystem::path(std::u8string(utf8.begin(), utf8.end()));
+}
+
+// True when `destination` names the same file as one of `inputs`: the same
+// text, or another spelling (a link, "./", "..") of an existing file.
+bool namesAnInput(std::string_view destination, std::span<const std::string> inputs)
+{
+    std::error_code error;
+    const std::filesystem::path target = toPath(destination);
+    // A destination that does not exist yet can only match by its text; this
+    // spares a look at every input in the usual case.
+    const bool exists = std::filesystem::exists(target, error);
+    for (const std::string& input : inputs) {
+        if (input == destination)
+            return true;
+        if (exists && std::filesystem::equivalent(target, toPath(input), error) && !error)
+            return true;
+    }
+    return false;
+}
+
+} // namespace
+
+MergeCommand::MergeCommand(ProgramStarter& starter, MessageDisplay& messages, PathStyle style)
+    : starter_(starter), messages_(messages), style_(style)
+{
+}
+
+MergeOutcome MergeCommand::run(std::string_view appDirectory, const EntryList& entries,
+                               std::string_view destination)
+{
+    const int count = entries.count();
+    if (count <= 0)
+        return MergeOutcome::Nothing;
+
+    std::string tool(appDirectory);
+    tool += toolSuffix(style_);
+
+    CommandLine command;
+    command.arguments.reserve(static_cast<std::size_t>(count) + 3);
+    command.arguments.push_back(tool);
+    appendQuoted(command.text, tool);
+    for (int i = 0; i < count; ++i) {
+        std::string entry = entries.text(i);
+        if (entry.find('=') != std::string::npos) {
+            messages_.show(std::string(kEqualsSignMessage));
+            return MergeOutcome::Rejected;
+        }
+        command.text += ' ';
+        appendQuoted(command.text, entry);
+        command.arguments.push_back(std::move(entry));
+    }
+    command.text += " output ";
+    appendQuoted(command.text, destination);
+    command.arguments.emplace_back("output");
+    command.arguments.emplace_back(destination);
+
+    // The tool refuses an output that equals an input as text, but another
+    // spelling of the same file would be overwritten while it is being read.
+    const std::span inputs(command.arguments.begin() + 1, command.arguments.end() - 2);
+    if (namesAnInput(destination, inputs)) {
+        messages_.show(std::string(kDestinationIsInputMessage));
+        return MergeOutcome::Rejected;
+    }
+
+    const StartResult result = starter_.start(command);
+    if (result.started)
+        return MergeOutcome::Started;
+    messages_.show("The merge tool \"" + tool + "\" could not be started: " + result.reason);
+    return MergeOutcome::StartFailed;
+}
+
+} // namespace ordanex

@@ -1,0 +1,71 @@
+#pragma once
+
+#include "entry_list.h"
+#include "path_style.h"
+
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace ordanex {
+
+// One start of the merge tool, in both of the forms a system may need.
+struct CommandLine {
+    // The single command string: every piece in double quotes but the word
+    // output, nothing escaped. Handed over as it is where a system starts
+    // programs from one string.
+    std::string text;
+    // The same pieces, each verbatim: the tool, the entries, "output", the
+    // destination. Where a system takes separate arguments these are passed,
+    // so that no quote inside a path can split it.
+    std::vector<std::string> arguments;
+};
+
+struct StartResult {
+    bool started = false;
+    std::string reason; // the system's words when the start failed
+};
+
+// Starts a program without waiting for it.
+class ProgramStarter {
+public:
+    virtual ~ProgramStarter() = default;
+    virtual StartResult start(const CommandLine& command) = 0;
+};
+
+// Shows a message to the user and returns once it has been dismissed.
+class MessageDisplay {
+public:
+    virtual ~MessageDisplay() = default;
+    virtual void show(const std::string& text) = 0;
+};
+
+enum class MergeOutcome {
+    Nothing,     // the list was empty
+    Rejected,    // the input was refused with a message; nothing started
+    Started,
+    StartFailed, // the tool could not be started; the user was told why
+};
+
+inline constexpr std::string_view kEqualsSignMessage =
+    "Only ASCI Characters in Inputfilenames allowed! ('=' is not valid)";
+inline constexpr std::string_view kDestinationIsInputMessage =
+    "The destination is one of the files to merge. Choose another destination.";
+
+// Builds the merge tool's command line from the entries and the destination
+// and starts it. Holds no state between runs.
+class MergeCommand {
+public:
+    MergeCommand(ProgramStarter& starter, MessageDisplay& messages,
+                 PathStyle style = kNativePathStyle);
+
+    MergeOutcome run(std::string_view appDirectory, const EntryList& entries,
+                     std::string_view destination);
+
+private:
+    ProgramStarter& starter_;
+    MessageDisplay& messages_;
+    PathStyle style_;
+};
+
+} // namespace ordanex

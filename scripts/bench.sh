@@ -1,0 +1,9 @@
+#!/usr/bin/env bash
+# Builds optimised and prints the merge job's benchmark figures.
+set -euo pipefail
+cd "$(dirname "$0")/.."
+
+scripts/install-deps.sh test
+cmake -S . -B build/release -DCMAKE_BUILD_TYPE=Release
+cmake --build build/release --parallel 2 --target core_bench
+build/release/bench/core_bench "$@"

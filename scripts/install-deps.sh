@@ -1,0 +1,28 @@
+#!/usr/bin/env bash
+# Installs the Debian packages Ordanex needs that are not there yet.
+#   scripts/install-deps.sh build   what building and running need
+#   scripts/install-deps.sh test    that, plus what the tests need
+set -euo pipefail
+
+build=(cmake make g++ pkgconf qt6-base-dev libgl-dev pdftk-java)
+test=(libgtest-dev libbenchmark-dev qpdf poppler-utils)
+
+wanted=("${build[@]}")
+[ "${1:-build}" = test ] && wanted+=("${test[@]}")
+
+missing=()
+for package in "${wanted[@]}"; do
+  dpkg-query -W -f='${Status}' "$package" 2>/dev/null | grep -q '^install ok installed$' \
+    || missing+=("$package")
+done
+[ ${#missing[@]} -eq 0 ] && exit 0
+
+echo "Installing: ${missing[*]}"
+sudo=()
+if [ "$(id -u)" -ne 0 ]; then
+  command -v sudo >/dev/null || { echo "Run as root, or install sudo, to install: ${missing[*]}" >&2; exit 1; }
+  sudo=(sudo)
+fi
+export DEBIAN_FRONTEND=noninteractive
+"${sudo[@]}" apt-get update -qq
+"${sudo[@]}" apt-get install -y -qq --no-install-recommends "${missing[@]}"
