@@ -29,7 +29,7 @@ struct NoStart : ProgramStarter {
 };
 
 struct NoMessages : MessageDisplay {
-    void show(const std::string&) override {}
+    void showMessage(const std::string&) override {}
 };
 
 void BuildCommand(benchmark::State& state)

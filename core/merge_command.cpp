@@ -62,7 +62,7 @@ MergeOutcome MergeCommand::run(std::string_view appDirectory, const EntryList& e
     for (int i = 0; i < count; ++i) {
         std::string entry = entries.text(i);
         if (entry.find('=') != std::string::npos) {
-            messages_.show(std::string(kEqualsSignMessage));
+            messages_.showMessage(std::string(kEqualsSignMessage));
             return MergeOutcome::Rejected;
         }
         command.text += ' ';
@@ -78,14 +78,14 @@ MergeOutcome MergeCommand::run(std::string_view appDirectory, const EntryList& e
     // spelling of the same file would be overwritten while it is being read.
     const std::span inputs(command.arguments.begin() + 1, command.arguments.end() - 2);
     if (namesAnInput(destination, inputs)) {
-        messages_.show(std::string(kDestinationIsInputMessage));
+        messages_.showMessage(std::string(kDestinationIsInputMessage));
         return MergeOutcome::Rejected;
     }
 
     const StartResult result = starter_.start(command);
     if (result.started)
         return MergeOutcome::Started;
-    messages_.show("The merge tool \"" + tool + "\" could not be started: " + result.reason);
+    messages_.showMessage("The merge tool \"" + tool + "\" could not be started: " + result.reason);
     return MergeOutcome::StartFailed;
 }
 

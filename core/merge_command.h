@@ -37,7 +37,7 @@ public:
 class MessageDisplay {
 public:
     virtual ~MessageDisplay() = default;
-    virtual void show(const std::string& text) = 0;
+    virtual void showMessage(const std::string& text) = 0;
 };
 
 enum class MergeOutcome {

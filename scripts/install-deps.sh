@@ -5,7 +5,7 @@
 set -euo pipefail
 
 build=(cmake make g++ pkgconf qt6-base-dev libgl-dev pdftk-java)
-test=(libgtest-dev libbenchmark-dev qpdf poppler-utils)
+test=(libgtest-dev libbenchmark-dev qpdf poppler-utils desktop-file-utils appstream)
 
 wanted=("${build[@]}")
 [ "${1:-build}" = test ] && wanted+=("${test[@]}")

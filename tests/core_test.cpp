@@ -155,7 +155,7 @@ struct RecordingStarter : ProgramStarter {
 
 struct RecordingMessages : MessageDisplay {
     std::vector<std::string> shown;
-    void show(const std::string& text) override { shown.push_back(text); }
+    void showMessage(const std::string& text) override { shown.push_back(text); }
 };
 
 struct Merge {

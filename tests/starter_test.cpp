@@ -20,7 +20,7 @@ using testing::writePdf;
 
 struct CollectedMessages : MessageDisplay {
     std::vector<std::string> shown;
-    void show(const std::string& text) override { shown.push_back(text); }
+    void showMessage(const std::string& text) override { shown.push_back(text); }
 };
 
 // A folder holding `pdftk` linked to the system's, as beside the program.

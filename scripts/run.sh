@@ -1,0 +1,9 @@
+#!/usr/bin/env bash
+# Installs what is missing, builds Ordanex and starts it.
+set -euo pipefail
+cd "$(dirname "$0")/.."
+
+scripts/install-deps.sh build
+cmake -S . -B build/app -DCMAKE_BUILD_TYPE=Release -DORDANEX_TESTS=OFF -DORDANEX_BENCHMARKS=OFF
+cmake --build build/app --parallel 2 --target ordanex
+exec build/app/app/ordanex

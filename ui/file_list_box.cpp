@@ -1,0 +1,113 @@
+#include "file_list_box.h"
+
+#include <QDir>
+#include <QDropEvent>
+#include <QMimeData>
+#include <QUrl>
+
+namespace ordanex {
+
+FileListBox::FileListBox(QWidget* parent)
+    : QListWidget(parent)
+{
+    setSelectionMode(QAbstractItemView::SingleSelection);
+    setSortingEnabled(false);
+    setEditTriggers(QAbstractItemView::NoEditTriggers);
+    // All rows are one line high, which keeps layout and hit tests cheap for
+    // long lists.
+    setUniformItemSizes(true);
+    setAcceptDrops(true);
+    viewport()->setAcceptDrops(true);
+    viewport()->setMouseTracking(true);
+}
+
+int FileListBox::rowNearest(QPoint viewportPos) const
+{
+    const int rows = count();
+    if (rows == 0)
+        return 0;
+    const QModelIndex hit = indexAt(viewportPos);
+    if (hit.isValid())
+        return hit.row();
+    const QModelIndex last = model()->index(rows - 1, 0);
+    const QRect lastRect = visualRect(last);
+    if (viewportPos.y() >= lastRect.top())
+        return rows - 1;
+    // Beside the entries rather than below them: the entry at that height.
+    const QModelIndex beside = indexAt(QPoint(lastRect.left(), viewportPos.y()));
+    return beside.isValid() ? beside.row() : 0;
+}
+
+QStringList localFilePaths(const QMimeData* data)
+{
+    QStringList paths;
+    if (!data || !data->hasUrls())
+        return paths;
+    const QList<QUrl> urls = data->urls();
+    paths.reserve(urls.size());
+    for (const QUrl& url : urls) {
+        if (url.isLocalFile())
+            paths.append(QDir::toNativeSeparators(url.toLocalFile()));
+    }
+    return paths;
+}
+
+// Takes the files as a copy, or as a link where the source offers no copy,
+// never as a move: the source of a move may delete its files afterwards.
+bool FileListBox::offerDrop(QDropEvent* event) const
+{
+    if (!dragHasFiles_)
+        return false;
+    const Qt::DropActions offered = event->possibleActions();
+    if (offered & Qt::CopyAction)
+        event->setDropAction(Qt::CopyAction);
+    else if (offered & Qt::LinkAction)
+        event->setDropAction(Qt::LinkAction);
+    else
+        return false;
+    return true;
+}
+
+void FileListBox::dragEnterEvent(QDragEnterEvent* event)
+{
+    dragHasFiles_ = !localFilePaths(event->mimeData()).isEmpty();
+    if (offerDrop(event))
+        event->accept();
+    else
+        event->ignore();
+}
+
+void FileListBox::dragMoveEvent(QDragMoveEvent* event)
+{
+    if (offerDrop(event))
+        event->accept();
+    else
+        event->ignore();
+}
+
+void FileListBox::dropEvent(QDropEvent* event)
+{
+    const bool take = offerDrop(event);
+    dragHasFiles_ = false;
+    if (!take) {
+        event->ignore();
+        return;
+    }
+    event->accept();
+    emit filesDropped(localFilePaths(event->mimeData()));
+}
+
+void FileListBox::keyPressEvent(QKeyEvent* event)
+{
+    emit keyDown(event->key());
+    // The list still handles the key as usual.
+    QListWidget::keyPressEvent(event);
+}
+
+void FileListBox::mouseMoveEvent(QMouseEvent* event)
+{
+    emit mouseMoved(event->position().toPoint());
+    QListWidget::mouseMoveEvent(event);
+}
+
+} // namespace ordanex
