@@ -2,13 +2,19 @@
 # Installs the Debian packages Ordanex needs that are not there yet.
 #   scripts/install-deps.sh build   what building and running need
 #   scripts/install-deps.sh test    that, plus what the tests need
+#   scripts/install-deps.sh bench   that, plus what the window benchmark needs
 set -euo pipefail
 
 build=(cmake make g++ pkgconf qt6-base-dev libgl-dev pdftk-java)
 test=(libgtest-dev libbenchmark-dev qpdf poppler-utils desktop-file-utils appstream)
 
+bench=(xvfb xauth libx11-dev)
+
 wanted=("${build[@]}")
-[ "${1:-build}" = test ] && wanted+=("${test[@]}")
+case "${1:-build}" in
+  test) wanted+=("${test[@]}") ;;
+  bench) wanted+=("${test[@]}" "${bench[@]}") ;;
+esac
 
 missing=()
 for package in "${wanted[@]}"; do

@@ -1,0 +1,61 @@
+// Times a drop of 32767 files onto the window's list until the list has
+// been painted, on the real platform (run it under Xvfb). Prints the
+// milliseconds of each run and their median.
+
+#include "ui/file_list_box.h"
+#include "ui/main_window.h"
+
+#include <QApplication>
+#include <QDropEvent>
+#include <QElapsedTimer>
+#include <QMimeData>
+#include <QTest>
+#include <QUrl>
+
+#include <algorithm>
+#include <cstdio>
+#include <vector>
+
+namespace {
+
+struct NoStart : ordanex::ProgramStarter {
+    ordanex::StartResult start(const ordanex::CommandLine&) override { return {true, {}}; }
+};
+
+} // namespace
+
+int main(int argc, char* argv[])
+{
+    QApplication app(argc, argv);
+    QList<QUrl> urls;
+    for (int i = 0; i < ordanex::EntryList::kMaxEntries; ++i)
+        urls.append(QUrl::fromLocalFile(QStringLiteral("/home/user/scans/2026/page-%1.pdf").arg(i)));
+
+    std::vector<double> times;
+    for (int run = 0; run < 10; ++run) {
+        NoStart starter;
+        ordanex::frmMain window(starter, [] { return std::string("/usr/bin"); });
+        window.show();
+        if (!QTest::qWaitForWindowExposed(&window))
+            return 1;
+        QWidget* viewport = window.lbFilelist->viewport();
+        QMimeData data;
+        data.setUrls(urls);
+        QDragEnterEvent enter({20, 20}, Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
+        QApplication::sendEvent(viewport, &enter);
+
+        QElapsedTimer timer;
+        timer.start();
+        QDropEvent drop({20, 20}, Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
+        QApplication::sendEvent(viewport, &drop);
+        viewport->repaint();
+        times.push_back(timer.nsecsElapsed() / 1e6);
+        if (window.entries().count() != ordanex::EntryList::kMaxEntries)
+            return 1;
+        std::printf("drop of %d files to painted list: %.1f ms\n",
+                    ordanex::EntryList::kMaxEntries, times.back());
+    }
+    std::sort(times.begin(), times.end());
+    std::printf("median: %.1f ms\n", (times[4] + times[5]) / 2);
+    return 0;
+}
