@@ -2,17 +2,20 @@
 # Installs the Debian packages Ordanex needs that are not there yet.
 #   scripts/install-deps.sh build   what building and running need
 #   scripts/install-deps.sh test    that, plus what the tests need
+#   scripts/install-deps.sh fuzz    what the fuzz targets need
 #   scripts/install-deps.sh bench   that, plus what the window benchmark needs
 set -euo pipefail
 
 build=(cmake make g++ pkgconf qt6-base-dev libgl-dev pdftk-java)
 test=(libgtest-dev libbenchmark-dev qpdf poppler-utils desktop-file-utils appstream)
 
+fuzz=(cmake make clang libclang-rt-14-dev)
 bench=(xvfb xauth libx11-dev)
 
 wanted=("${build[@]}")
 case "${1:-build}" in
-  test) wanted+=("${test[@]}") ;;
+  test) wanted+=("${test[@]}" "${fuzz[@]}" valgrind) ;;
+  fuzz) wanted=("${fuzz[@]}") ;;
   bench) wanted+=("${test[@]}" "${bench[@]}") ;;
 esac
 

@@ -1,5 +1,7 @@
 #!/usr/bin/env bash
-# Installs what is missing, builds everything and runs every test.
+# Installs what is missing, builds everything and runs every test: the
+# normal build (with valgrind on the core), a second build under Address-
+# and UndefinedBehaviorSanitizer, and a short run of each fuzz target.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
@@ -7,6 +9,17 @@ scripts/install-deps.sh test
 
 werror=OFF
 [ "${CI:-}" = true ] && werror=ON
+
+echo "== build and test"
 cmake -S . -B build/test -DCMAKE_BUILD_TYPE=RelWithDebInfo -DORDANEX_WERROR=$werror
 cmake --build build/test --parallel 2
 ctest --test-dir build/test --parallel 2 --output-on-failure
+
+echo "== build and test with AddressSanitizer and UndefinedBehaviorSanitizer"
+cmake -S . -B build/sanitize -DCMAKE_BUILD_TYPE=Debug -DORDANEX_SANITIZE=ON \
+  -DORDANEX_BENCHMARKS=OFF -DORDANEX_WERROR=$werror
+cmake --build build/sanitize --parallel 2
+ctest --test-dir build/sanitize --parallel 2 --output-on-failure
+
+echo "== fuzz, 10 seconds a target"
+scripts/fuzz.sh 10
