@@ -5,6 +5,8 @@
 
 #ifdef Q_OS_WIN
 #include <qt_windows.h>
+
+#include <string>
 #endif
 
 namespace ordanex {
@@ -16,9 +18,9 @@ StartResult DetachedStarter::start(const CommandLine& command)
 #ifdef Q_OS_WIN
     // Windows programs parse their own command line: hand over the exact
     // string, and show the tool's window normally with the focus.
-    const QString text = QString::fromStdString(command.text);
-    process.setCreateProcessArgumentsModifier([text](QProcess::CreateProcessArguments* args) {
-        args->arguments = text;
+    std::wstring text = QString::fromStdString(command.text).toStdWString();
+    process.setCreateProcessArgumentsModifier([text](QProcess::CreateProcessArguments* args) mutable {
+        args->arguments = text.data(); // the system may write into it
         args->startupInfo->dwFlags |= STARTF_USESHOWWINDOW;
         args->startupInfo->wShowWindow = SW_SHOWNORMAL;
     });

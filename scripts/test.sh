@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # Installs what is missing, builds everything and runs every test: the
 # normal build (with valgrind on the core), a second build under Address-
-# and UndefinedBehaviorSanitizer, and a short run of each fuzz target.
+# and UndefinedBehaviorSanitizer, a short run of each fuzz target, the Debian
+# package (installed and started only in CI), and the Windows cross build.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
@@ -23,3 +24,9 @@ ctest --test-dir build/sanitize --parallel 2 --output-on-failure
 
 echo "== fuzz, 10 seconds a target"
 scripts/fuzz.sh 10
+
+echo "== the Debian package"
+scripts/package-test.sh
+
+echo "== the Windows build, as far as this machine can prove it"
+scripts/windows-test.sh

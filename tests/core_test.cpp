@@ -213,6 +213,18 @@ INSTANTIATE_TEST_SUITE_P(Table, CommandLines, testing::Values(
                 R"("//pdftk" "/a.pdf" output "/o.pdf")"}),
     [](const auto& info) { return std::string(info.param.name); });
 
+TEST(MergeCommand, StartsThisSystemsTool)
+{
+    Merge merge;
+    MergeCommand(merge.starter, merge.messages).run("dir", listOf({"a.pdf"}), "o.pdf");
+    ASSERT_EQ(merge.starter.starts.size(), 1u);
+#ifdef _WIN32
+    EXPECT_EQ(merge.starter.starts[0].arguments[0], "dir\\pdftk.exe");
+#else
+    EXPECT_EQ(merge.starter.starts[0].arguments[0], "dir/pdftk");
+#endif
+}
+
 TEST(MergeCommand, EmptyListDoesNothingSilently)
 {
     Merge merge;

@@ -1,0 +1,47 @@
+# Installing beside the program, and the Debian package.
+include(GNUInstallDirs)
+
+if(UNIX AND NOT APPLE)
+  # The documents a Debian package carries, compressed as Debian wants them.
+  foreach(doc changelog ordanex.1)
+    execute_process(COMMAND gzip -9nc ${CMAKE_CURRENT_LIST_DIR}/${doc}
+                    OUTPUT_FILE ${PROJECT_BINARY_DIR}/${doc}.gz)
+  endforeach()
+  install(FILES ${PROJECT_BINARY_DIR}/ordanex.1.gz DESTINATION ${CMAKE_INSTALL_MANDIR}/man1)
+  install(FILES ${CMAKE_CURRENT_LIST_DIR}/copyright ${PROJECT_BINARY_DIR}/changelog.gz
+          DESTINATION ${CMAKE_INSTALL_DATAROOTDIR}/doc/ordanex)
+
+  # The program looks for pdftk in its own folder. Debian's lives in
+  # /usr/bin, beside an install into /usr; elsewhere link to it, unless
+  # something named pdftk is there already.
+  find_program(ORDANEX_SYSTEM_PDFTK pdftk)
+  if(ORDANEX_SYSTEM_PDFTK)
+    install(CODE "
+      set(target \"\${CMAKE_INSTALL_PREFIX}/${CMAKE_INSTALL_BINDIR}/pdftk\")
+      set(link \"\$ENV{DESTDIR}\${target}\")
+      if(NOT \"\${target}\" STREQUAL \"${ORDANEX_SYSTEM_PDFTK}\"
+         AND NOT EXISTS \"\${link}\" AND NOT IS_SYMLINK \"\${link}\")
+        message(STATUS \"Linking: \${link} -> ${ORDANEX_SYSTEM_PDFTK}\")
+        file(CREATE_LINK \"${ORDANEX_SYSTEM_PDFTK}\" \"\${link}\" SYMBOLIC)
+      endif()")
+  endif()
+endif()
+
+set(CPACK_GENERATOR DEB)
+set(CPACK_PACKAGE_NAME ordanex)
+set(CPACK_PACKAGE_VENDOR "The Ordanex developers")
+set(CPACK_PACKAGE_CONTACT "The Ordanex developers <maintainers@ordanex.example>")
+set(CPACK_PACKAGE_DESCRIPTION_SUMMARY "join PDF files in the order you choose")
+set(CPACK_PACKAGE_DESCRIPTION
+  "Ordanex is a small desktop tool that joins PDF files. Drop files from the
+file manager onto its list, order them, check the destination and press
+Merge: Ordanex starts pdftk, which joins the files in list order.")
+set(CPACK_PACKAGE_INSTALL_DIRECTORY ordanex)
+set(CPACK_PACKAGING_INSTALL_PREFIX /usr)
+set(CPACK_STRIP_FILES ON)
+set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
+set(CPACK_DEBIAN_PACKAGE_SECTION graphics)
+set(CPACK_DEBIAN_PACKAGE_PRIORITY optional)
+set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
+set(CPACK_DEBIAN_PACKAGE_DEPENDS "pdftk-java | pdftk")
+include(CPack)

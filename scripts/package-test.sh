@@ -1,0 +1,55 @@
+#!/usr/bin/env bash
+# Builds the Debian package and checks its contents, metadata and lintian's
+# verdict. With CI=true as root (a throwaway machine), or with --install, it
+# also installs the package with apt, starts the installed program from the
+# desktop entry's Exec line under Xvfb, checks its window, and removes it.
+set -euo pipefail
+cd "$(dirname "$0")/.."
+
+scripts/install-deps.sh package
+export DEB_BUILD_MAINT_OPTIONS=hardening=+all
+eval "$(dpkg-buildflags --export=sh)" # the hardening flags Debian builds with
+cmake -S . -B build/package -DCMAKE_BUILD_TYPE=Release -DORDANEX_TESTS=OFF \
+  -DORDANEX_BENCHMARKS=OFF >/dev/null
+cmake --build build/package --parallel 2
+(cd build/package && cpack >/dev/null)
+deb=build/package/ordanex_1.0.0_$(dpkg --print-architecture).deb
+failed=0
+fail() { echo "package: $*" >&2; failed=1; }
+
+contents=$(dpkg-deb -c "$deb" | awk '{print $6}')
+for path in usr/bin/ordanex usr/share/applications/org.ordanex.Ordanex.desktop \
+    usr/share/metainfo/org.ordanex.Ordanex.metainfo.xml \
+    usr/share/icons/hicolor/32x32/apps/org.ordanex.Ordanex.png \
+    usr/share/icons/hicolor/48x48/apps/org.ordanex.Ordanex.png \
+    usr/share/man/man1/ordanex.1.gz usr/share/doc/ordanex/copyright usr/share/doc/ordanex/changelog.gz; do
+  grep -qx "./$path" <<<"$contents" || fail "missing $path"
+done
+grep -q 'usr/bin/pdftk' <<<"$contents" && fail "ships its own pdftk"
+[ "$(dpkg-deb -f "$deb" Package Version Section)" = $'Package: ordanex\nVersion: 1.0.0\nSection: graphics' ] \
+  || fail "wrong package, version or section"
+dpkg-deb -f "$deb" Maintainer | grep -q '^The Ordanex developers <' || fail "wrong maintainer"
+depends=$(dpkg-deb -f "$deb" Depends)
+for dependency in 'pdftk-java | pdftk' libqt6widgets6 libstdc++6; do
+  grep -qF "$dependency" <<<"$depends" || fail "does not depend on $dependency"
+done
+lintian --fail-on error "$deb" || fail "lintian found errors"
+echo "package: $deb checked ($(stat -c %s "$deb") bytes)"
+
+if [ "${1:-}" = --install ] || { [ "${CI:-}" = true ] && [ "$(id -u)" -eq 0 ]; }; then
+  apt-get install -y -qq "./$deb" >/dev/null
+  exec_line=$(sed -n 's/^Exec=//p' /usr/share/applications/org.ordanex.Ordanex.desktop)
+  xvfb-run -a bash -c '
+    '"$exec_line"' & program=$!
+    window=$(timeout 20 xdotool search --sync --name "^Ordanex\$" | head -n 1)
+    title=$(xprop -id "$window" _NET_WM_NAME)
+    icons=$(xprop -id "$window" _NET_WM_ICON | grep -o "Icon ([0-9]* x [0-9]*)" | sort -u | tr "\n" " ")
+    kill $program
+    echo "installed program: $title; $icons"
+    [ "$title" = "_NET_WM_NAME(UTF8_STRING) = \"Ordanex\"" ] && [[ $icons == *"32 x 32"*"48 x 48"* ]]
+  ' || fail "the installed program did not show its window with title and icon"
+  apt-get remove -y -qq ordanex >/dev/null
+  if dpkg -s ordanex >/dev/null 2>&1 || [ -e /usr/bin/ordanex ]; then fail "not removed cleanly"; fi
+  echo "package: installed, started and removed"
+fi
+exit $failed
