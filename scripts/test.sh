@@ -10,23 +10,25 @@ scripts/install-deps.sh test
 
 werror=OFF
 [ "${CI:-}" = true ] && werror=ON
+section() { echo "== $* (at ${SECONDS}s)"; }
 
-echo "== build and test"
+section "build and test"
 cmake -S . -B build/test -DCMAKE_BUILD_TYPE=RelWithDebInfo -DORDANEX_WERROR=$werror
 cmake --build build/test --parallel 2
 ctest --test-dir build/test --parallel 2 --output-on-failure
 
-echo "== build and test with AddressSanitizer and UndefinedBehaviorSanitizer"
+section "build and test with AddressSanitizer and UndefinedBehaviorSanitizer"
 cmake -S . -B build/sanitize -DCMAKE_BUILD_TYPE=Debug -DORDANEX_SANITIZE=ON \
   -DORDANEX_BENCHMARKS=OFF -DORDANEX_WERROR=$werror
 cmake --build build/sanitize --parallel 2
 ctest --test-dir build/sanitize --parallel 2 --output-on-failure
 
-echo "== fuzz, 10 seconds a target"
+section "fuzz, 10 seconds a target"
 scripts/fuzz.sh 10
 
-echo "== the Debian package"
+section "the Debian package"
 scripts/package-test.sh
 
-echo "== the Windows build, as far as this machine can prove it"
+section "the Windows build, as far as this machine can prove it"
 scripts/windows-test.sh
+section "all done"
