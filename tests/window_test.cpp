@@ -6,6 +6,7 @@
 #include "window_fixture.h"
 
 #include <QLabel>
+#include <QSignalSpy>
 #include <QTest>
 
 #include <random>
@@ -192,8 +193,10 @@ private slots:
         // Onto an empty list: the first file proposes the destination,
         // replacing what was typed; all are appended in the drop's order.
         window->dfDestination->setText("typed by hand");
+        QSignalSpy inserts(window->lbFilelist->model(), &QAbstractItemModel::rowsInserted);
         QCOMPARE(drag(*window, filesData({"/d/one.pdf", "/d/two.PDF", "/d/three"}), Qt::CopyAction),
                  Qt::CopyAction);
+        QCOMPARE(inserts.size(), 1); // one batch, however large the drop
         QCOMPARE(stateOf(*window), (State{{"/d/one.pdf", "/d/two.PDF", "/d/three"}, -1, "/d/one_Out.pdf"}));
 
         // Onto a filled list, even with an empty destination: appended only.
