@@ -5,6 +5,8 @@
 #include <QMimeData>
 #include <QUrl>
 
+#include <algorithm>
+
 namespace ordanex {
 
 FileListBox::FileListBox(QWidget* parent)
@@ -70,7 +72,9 @@ bool FileListBox::offerDrop(QDropEvent* event) const
 
 void FileListBox::dragEnterEvent(QDragEnterEvent* event)
 {
-    dragHasFiles_ = !localFilePaths(event->mimeData()).isEmpty();
+    const QMimeData* data = event->mimeData();
+    dragHasFiles_ = data && data->hasUrls() &&
+                    std::ranges::any_of(data->urls(), [](const QUrl& url) { return url.isLocalFile(); });
     if (offerDrop(event))
         event->accept();
     else
