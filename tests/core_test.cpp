@@ -1,6 +1,7 @@
 #include "core/destination_rule.h"
 #include "core/entry_list.h"
 #include "core/merge_command.h"
+#include "recorders.h"
 
 #include <gtest/gtest.h>
 
@@ -10,6 +11,8 @@ namespace ordanex {
 namespace {
 
 using Entries = std::vector<std::string>;
+using testing::RecordingMessages;
+using testing::RecordingStarter;
 
 MemoryEntryList listOf(const Entries& entries, int selection = EntryList::kNoSelection)
 {
@@ -32,7 +35,7 @@ struct ListCase {
 
 void PrintTo(const ListCase& c, std::ostream* out) { *out << c.name; }
 
-class EntryListRules : public testing::TestWithParam<ListCase> {};
+class EntryListRules : public ::testing::TestWithParam<ListCase> {};
 
 TEST_P(EntryListRules, LeaveEntriesAndSelectionAsSpecified)
 {
@@ -49,7 +52,7 @@ const auto up = [](EntryList& l) { l.moveUp(); };
 const auto down = [](EntryList& l) { l.moveDown(); };
 const auto del = [](EntryList& l) { l.removeSelected(); };
 
-INSTANTIATE_TEST_SUITE_P(Table, EntryListRules, testing::Values(
+INSTANTIATE_TEST_SUITE_P(Table, EntryListRules, ::testing::Values(
     ListCase{"UpOnFirst", abc, 0, up, abc, 0},
     ListCase{"UpWithoutSelection", abc, -1, up, abc, -1},
     ListCase{"UpOnSecondOfTwo", {"a", "b"}, 1, up, {"b", "a"}, 0},
@@ -106,7 +109,7 @@ struct DestinationCase {
 
 void PrintTo(const DestinationCase& c, std::ostream* out) { *out << c.path; }
 
-class DestinationRuleResults : public testing::TestWithParam<DestinationCase> {};
+class DestinationRuleResults : public ::testing::TestWithParam<DestinationCase> {};
 
 TEST_P(DestinationRuleResults, ReplaceOnlyTheFileNamesExtension)
 {
@@ -114,7 +117,7 @@ TEST_P(DestinationRuleResults, ReplaceOnlyTheFileNamesExtension)
     EXPECT_EQ(DestinationRule::apply(c.path, c.style), c.destination) << c.path;
 }
 
-INSTANTIATE_TEST_SUITE_P(Unix, DestinationRuleResults, testing::Values(
+INSTANTIATE_TEST_SUITE_P(Unix, DestinationRuleResults, ::testing::Values(
     DestinationCase{PathStyle::Unix, "/home/u/report.pdf", "/home/u/report_Out.pdf"},
     DestinationCase{PathStyle::Unix, "/home/u/a.b.pdf", "/home/u/a.b_Out.pdf"},
     DestinationCase{PathStyle::Unix, "/home/u/scan.tiff2pdfx", "/home/u/scan_Out.pdf"},
@@ -125,28 +128,13 @@ INSTANTIATE_TEST_SUITE_P(Unix, DestinationRuleResults, testing::Values(
     DestinationCase{PathStyle::Unix, "report.pdf", "report_Out.pdf"},
     DestinationCase{PathStyle::Unix, "", ""}));
 
-INSTANTIATE_TEST_SUITE_P(Windows, DestinationRuleResults, testing::Values(
+INSTANTIATE_TEST_SUITE_P(Windows, DestinationRuleResults, ::testing::Values(
     DestinationCase{PathStyle::Windows, "C:\\docs\\report.pdf", "C:\\docs\\report_Out.pdf"},
     DestinationCase{PathStyle::Windows, "C:\\old.docs\\report", "C:\\old.docs\\report"},
     DestinationCase{PathStyle::Windows, "C:/old.docs/report", "C:/old.docs/report"},
     DestinationCase{PathStyle::Windows, "C:\\old.docs/a.PDF", "C:\\old.docs/a_Out.pdf"}));
 
 // ------------------------------------------------------------- MergeCommand
-
-struct RecordingStarter : ProgramStarter {
-    std::vector<CommandLine> starts;
-    StartResult answer{true, {}};
-    StartResult start(const CommandLine& command) override
-    {
-        starts.push_back(command);
-        return answer;
-    }
-};
-
-struct RecordingMessages : MessageDisplay {
-    std::vector<std::string> shown;
-    void showMessage(const std::string& text) override { shown.push_back(text); }
-};
 
 struct Merge {
     RecordingStarter starter;
@@ -170,7 +158,7 @@ struct CommandCase {
 
 void PrintTo(const CommandCase& c, std::ostream* out) { *out << c.name; }
 
-class CommandLines : public testing::TestWithParam<CommandCase> {};
+class CommandLines : public ::testing::TestWithParam<CommandCase> {};
 
 TEST_P(CommandLines, AreBuiltPieceByPieceAndStartedOnce)
 {
@@ -189,7 +177,7 @@ TEST_P(CommandLines, AreBuiltPieceByPieceAndStartedOnce)
     EXPECT_EQ(started.arguments, arguments);
 }
 
-INSTANTIATE_TEST_SUITE_P(Table, CommandLines, testing::Values(
+INSTANTIATE_TEST_SUITE_P(Table, CommandLines, ::testing::Values(
     CommandCase{"WindowsExample", PathStyle::Windows, "C:\\Program Files\\Ordanex",
                 {"C:\\docs\\b.pdf", "C:\\docs\\a.pdf"}, "C:\\docs\\a_Out.pdf",
                 R"("C:\Program Files\Ordanex\pdftk.exe" "C:\docs\b.pdf" "C:\docs\a.pdf" output "C:\docs\a_Out.pdf")"},
@@ -242,7 +230,7 @@ struct RejectCase {
 
 void PrintTo(const RejectCase& c, std::ostream* out) { *out << c.name; }
 
-class Rejections : public testing::TestWithParam<RejectCase> {};
+class Rejections : public ::testing::TestWithParam<RejectCase> {};
 
 TEST_P(Rejections, ShowOneMessageAndStartNothing)
 {
@@ -253,7 +241,7 @@ TEST_P(Rejections, ShowOneMessageAndStartNothing)
     EXPECT_EQ(merge.messages.shown, Entries{std::string(c.message)});
 }
 
-INSTANTIATE_TEST_SUITE_P(Table, Rejections, testing::Values(
+INSTANTIATE_TEST_SUITE_P(Table, Rejections, ::testing::Values(
     RejectCase{"EqualsInFirst", {"/a=.pdf", "/b.pdf", "/c.pdf"}, "/o.pdf", kEqualsSignMessage},
     RejectCase{"EqualsInMiddle", {"/a.pdf", "/b=.pdf", "/c.pdf"}, "/o.pdf", kEqualsSignMessage},
     RejectCase{"EqualsInLast", {"/a.pdf", "/b.pdf", "=c.pdf"}, "/o.pdf", kEqualsSignMessage},

@@ -3,6 +3,7 @@
 #include "app/process_starter.h"
 #include "core/merge_command.h"
 #include "pdf_fixture.h"
+#include "recorders.h"
 
 #include <gtest/gtest.h>
 
@@ -18,11 +19,6 @@ using testing::readAll;
 using testing::waitForPdf;
 using testing::writePdf;
 
-struct CollectedMessages : MessageDisplay {
-    std::vector<std::string> shown;
-    void showMessage(const std::string& text) override { shown.push_back(text); }
-};
-
 // A folder holding `pdftk` linked to the system's, as beside the program.
 struct ToolFolder {
     TempDir dir{"tool"};
@@ -31,7 +27,7 @@ struct ToolFolder {
 
 struct Merge {
     DetachedStarter starter;
-    CollectedMessages messages;
+    testing::RecordingMessages messages;
     MergeOutcome run(const std::string& appDir, const std::vector<std::string>& entries,
                      const std::string& destination)
     {

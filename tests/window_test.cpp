@@ -3,6 +3,7 @@
 
 #include "app/process_starter.h"
 #include "pdf_fixture.h"
+#include "recorders.h"
 #include "window_fixture.h"
 
 #include <QLabel>
@@ -14,19 +15,6 @@
 using namespace ordanex;
 using namespace ordanex::testing;
 using Paths = std::vector<std::string>;
-
-namespace {
-
-struct RecordingStarter : ProgramStarter {
-    std::vector<CommandLine> starts;
-    StartResult start(const CommandLine& command) override
-    {
-        starts.push_back(command);
-        return {true, {}};
-    }
-};
-
-} // namespace
 
 class WindowTest : public QObject {
     Q_OBJECT

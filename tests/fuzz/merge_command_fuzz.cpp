@@ -2,6 +2,7 @@
 // exactly when it must be, and otherwise starts with exactly these pieces.
 
 #include "core/merge_command.h"
+#include "tests/recorders.h"
 
 #include <fuzzer/FuzzedDataProvider.h>
 
@@ -15,21 +16,6 @@ using namespace ordanex;
 // file, so only their text decides whether two of them are the same file.
 constexpr char kNowhere[] = "/nonexistent-ordanex-fuzz/";
 
-struct Starter : ProgramStarter {
-    std::vector<CommandLine> starts;
-    StartResult answer;
-    StartResult start(const CommandLine& command) override
-    {
-        starts.push_back(command);
-        return answer;
-    }
-};
-
-struct Messages : MessageDisplay {
-    std::vector<std::string> shown;
-    void showMessage(const std::string& text) override { shown.push_back(text); }
-};
-
 void require(bool condition)
 {
     if (!condition)
@@ -42,7 +28,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
 {
     FuzzedDataProvider input(data, size);
     const PathStyle style = input.ConsumeBool() ? PathStyle::Windows : PathStyle::Unix;
-    Starter starter;
+    testing::RecordingStarter starter;
     starter.answer.started = input.ConsumeBool();
     starter.answer.reason = "No such file or directory";
     const std::string appDir = input.ConsumeRandomLengthString(64);
@@ -62,7 +48,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
 
     MemoryEntryList list;
     list.addAll(entries);
-    Messages messages;
+    testing::RecordingMessages messages;
     const MergeOutcome outcome = MergeCommand(starter, messages, style).run(appDir, list, destination);
 
     bool hasEquals = false;
