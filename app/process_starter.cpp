@@ -4,9 +4,7 @@
 #include <QStringList>
 
 #ifdef Q_OS_WIN
-#include <qt_windows.h>
-
-#include <string>
+#include "windows_start.h"
 #endif
 
 namespace ordanex {
@@ -16,13 +14,9 @@ StartResult DetachedStarter::start(const CommandLine& command)
     QProcess process;
     process.setProgram(QString::fromStdString(command.arguments.front()));
 #ifdef Q_OS_WIN
-    // Windows programs parse their own command line: hand over the exact
-    // string, and show the tool's window normally with the focus.
     std::wstring text = QString::fromStdString(command.text).toStdWString();
     process.setCreateProcessArgumentsModifier([text](QProcess::CreateProcessArguments* args) mutable {
-        args->arguments = text.data(); // the system may write into it
-        args->startupInfo->dwFlags |= STARTF_USESHOWWINDOW;
-        args->startupInfo->wShowWindow = SW_SHOWNORMAL;
+        prepareToolStart(text, args->arguments, args->flags, *args->startupInfo);
     });
 #else
     // Each piece is its own argument and no shell sees them, so a quote or

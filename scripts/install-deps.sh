@@ -9,7 +9,8 @@
 set -euo pipefail
 
 build=(cmake make g++ pkgconf qt6-base-dev libgl-dev pdftk-java)
-test=(libgtest-dev libbenchmark-dev qpdf poppler-utils desktop-file-utils appstream)
+test=(libgtest-dev libbenchmark-dev qpdf poppler-utils desktop-file-utils appstream
+      fonts-dejavu-core xvfb xauth openbox)
 
 fuzz=(cmake make clang libclang-rt-14-dev)
 bench=(xvfb xauth libx11-dev)

@@ -2,7 +2,9 @@
 
 #include <QDir>
 #include <QDropEvent>
+#include <QHelpEvent>
 #include <QMimeData>
+#include <QToolTip>
 #include <QUrl>
 
 #include <algorithm>
@@ -40,18 +42,35 @@ int FileListBox::rowNearest(QPoint viewportPos) const
     return beside.isValid() ? beside.row() : 0;
 }
 
-QStringList localFilePaths(const QMimeData* data)
+QRect FileListBox::rowArea(int row) const
 {
-    QStringList paths;
+    QRect area = visualRect(model()->index(row, 0));
+    area.setLeft(0);
+    area.setRight(viewport()->width());
+    if (row == count() - 1)
+        area.setBottom(viewport()->height());
+    return area;
+}
+
+DroppedFiles localFiles(const QMimeData* data)
+{
+    DroppedFiles files;
     if (!data || !data->hasUrls())
-        return paths;
+        return files;
     const QList<QUrl> urls = data->urls();
-    paths.reserve(urls.size());
+    files.paths.reserve(urls.size());
     for (const QUrl& url : urls) {
-        if (url.isLocalFile())
-            paths.append(QDir::toNativeSeparators(url.toLocalFile()));
+        if (!url.isLocalFile())
+            continue;
+        // Paths travel on as UTF-8. Bytes that are not UTF-8 would come out
+        // of QUrl replaced, naming another file, so such a file is left out.
+        const QByteArray name = QByteArray::fromPercentEncoding(url.path(QUrl::FullyEncoded).toLatin1());
+        if (QUtf8StringView(name).isValidUtf8())
+            files.paths.append(QDir::toNativeSeparators(url.toLocalFile()));
+        else
+            ++files.unreadable;
     }
-    return paths;
+    return files;
 }
 
 // Takes the files as a copy, or as a link where the source offers no copy,
@@ -98,7 +117,8 @@ void FileListBox::dropEvent(QDropEvent* event)
         return;
     }
     event->accept();
-    emit filesDropped(localFilePaths(event->mimeData()));
+    const DroppedFiles files = localFiles(event->mimeData());
+    emit filesDropped(files.paths, files.unreadable);
 }
 
 void FileListBox::keyPressEvent(QKeyEvent* event)
@@ -112,6 +132,20 @@ void FileListBox::mouseMoveEvent(QMouseEvent* event)
 {
     emit mouseMoved(event->position().toPoint());
     QListWidget::mouseMoveEvent(event);
+}
+
+bool FileListBox::viewportEvent(QEvent* event)
+{
+    if (event->type() != QEvent::ToolTip)
+        return QListWidget::viewportEvent(event);
+    // The tip belongs to the area of one entry: once the pointer rests on
+    // another, the tip is replaced rather than left to vanish.
+    const auto* help = static_cast<QHelpEvent*>(event);
+    if (toolTip().isEmpty())
+        QToolTip::hideText();
+    else
+        QToolTip::showText(help->globalPos(), toolTip(), viewport(), rowArea(rowNearest(help->pos())));
+    return true;
 }
 
 } // namespace ordanex

@@ -18,7 +18,8 @@ public:
     int rowNearest(QPoint viewportPos) const;
 
 signals:
-    void filesDropped(const QStringList& paths);
+    // `unreadable` counts the files left out for names that are not UTF-8.
+    void filesDropped(const QStringList& paths, int unreadable);
     void keyDown(int key);
     void mouseMoved(QPoint viewportPos);
 
@@ -28,16 +29,24 @@ protected:
     void dropEvent(QDropEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
     void mouseMoveEvent(QMouseEvent* event) override;
+    bool viewportEvent(QEvent* event) override;
 
 private:
     bool offerDrop(QDropEvent* event) const;
+    // Where the pointer finds `row` as its nearest entry.
+    QRect rowArea(int row) const;
 
     // Whether the drag now over the list carries local files, decided once
     // when it enters: a drag of thousands of files moves over many pixels.
     bool dragHasFiles_ = false;
 };
 
-// The local file paths a drop carries, in the order it lists them.
-QStringList localFilePaths(const QMimeData* data);
+struct DroppedFiles {
+    QStringList paths;  // in the order the drop lists them
+    int unreadable = 0; // names that would not reach pdftk unchanged
+};
+
+// The local files a drop carries.
+DroppedFiles localFiles(const QMimeData* data);
 
 } // namespace ordanex

@@ -3,13 +3,17 @@
 #include "core/destination_rule.h"
 #include "file_list_box.h"
 
+#include <QAccessibleWidget>
+#include <QDropEvent>
 #include <QIcon>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMessageBox>
+#include <QMimeData>
 #include <QPushButton>
-#include <QToolTip>
+#include <QStyle>
+#include <QStyleOptionButton>
 
 #include <algorithm>
 #include <cmath>
@@ -19,25 +23,72 @@ namespace ordanex {
 
 namespace {
 
-// Geometry is designed in twips, 15 to a logical pixel.
+// The design, in twips: 15 to a logical pixel where the font fits it.
 constexpr double kTwipsPerPixel = 15.0;
 
-int pixels(double twips)
-{
-    return static_cast<int>(std::lround(twips / kTwipsPerPixel));
-}
+struct Design {
+    int left, top, width, height;
+};
 
-double twips(int pixels)
-{
-    return pixels * kTwipsPerPixel;
-}
+constexpr Design kList{120, 480, 7455, 3570};
+constexpr Design kLabel1{120, 120, 3375, 375};
+constexpr Design kField{1200, 4200, 6855, 375};
+constexpr Design kLabel2{120, 4200, 975, 375};
+constexpr Design kMerge{6840, 4680, 1215, 495};
+constexpr Design kUp{7680, 480, 615, 495};
+constexpr Design kDown{7680, 1320, 615, 495};
+constexpr int kClientWidth = 8460;
+constexpr int kClientHeight = 5295;
+// Merge never moves: the narrowest window keeps it whole, with the margin
+// the list has on the left. Nothing follows the height.
+constexpr int kMinClientWidth = kMerge.left + kMerge.width + kList.left;
 
 // Gaps kept to the window's outer right edge while it is resized.
 constexpr double kListGap = 1000;
 constexpr double kFieldGap = 200;
 constexpr double kButtonGap = 200;
 
-constexpr QSize kClientSize(564, 353);
+// How far a caption's ink reaches from where it starts.
+int inkWidth(const QWidget* control, const QString& caption)
+{
+    return control->fontMetrics().boundingRect(QString(caption).remove(u'&')).right() + 1;
+}
+
+// The smallest factor at which every caption is whole: the design suits a
+// small dialog font, and most desktops use a larger one.
+double fitFactor(const QLabel* label1, const QLabel* label2, const QLineEdit* field,
+                 std::initializer_list<std::pair<const QPushButton*, Design>> buttons)
+{
+    double factor = 1;
+    const auto need = [&factor](int pixels, int designTwips) {
+        factor = std::max(factor, pixels * kTwipsPerPixel / designTwips);
+    };
+    // A label may grow to the next control on its row.
+    need(inkWidth(label1, label1->text()), kClientWidth - 2 * kLabel1.left);
+    need(inkWidth(label2, label2->text()), kField.left - kLabel2.left);
+    need(label1->fontMetrics().height(), kLabel1.height);
+    need(field->minimumSizeHint().height(), kField.height);
+    for (const auto& [button, design] : buttons) {
+        // The caption must fit inside the button's frame as the style draws it.
+        QStyleOptionButton option;
+        option.initFrom(button);
+        option.features = QStyleOptionButton::AutoDefaultButton;
+        option.rect = QRect(0, 0, 1000, 1000);
+        const QRect inside = button->style()->subElementRect(QStyle::SE_PushButtonContents, &option, button);
+        need(inkWidth(button, button->text()) + 1000 - inside.width(), design.width);
+        need(button->fontMetrics().height() + 1000 - inside.height(), design.height);
+    }
+    return factor;
+}
+
+// A plain widget reads to screen readers as a filler inside some window;
+// this one is the window itself.
+QAccessibleInterface* accessibleWindow(const QString& className, QObject* object)
+{
+    if (className == QLatin1String(frmMain::staticMetaObject.className()) && object->isWidgetType())
+        return new QAccessibleWidget(static_cast<QWidget*>(object), QAccessible::Window);
+    return nullptr;
+}
 
 } // namespace
 
@@ -61,8 +112,6 @@ frmMain::frmMain(ProgramStarter& starter, std::function<std::string()> appDirect
     icon.addFile(QStringLiteral(":/icons/ordanex-32.png"), QSize(32, 32));
     icon.addFile(QStringLiteral(":/icons/ordanex-48.png"), QSize(48, 48));
     setWindowIcon(icon);
-    resize(kClientSize);
-    setMinimumSize(minimumClientSize());
 
     lbFilelist->setObjectName(QStringLiteral("lbFilelist"));
     Label1->setObjectName(QStringLiteral("Label1"));
@@ -71,18 +120,32 @@ frmMain::frmMain(ProgramStarter& starter, std::function<std::string()> appDirect
     dfMerge->setObjectName(QStringLiteral("dfMerge"));
     pbUp->setObjectName(QStringLiteral("pbUp"));
     pbDown->setObjectName(QStringLiteral("pbDown"));
+    static const bool accessible = (QAccessible::installFactory(accessibleWindow), true);
+    Q_UNUSED(accessible);
+    // Screen readers name the list and the field after their labels.
+    Label1->setBuddy(lbFilelist);
+    Label2->setBuddy(dfDestination);
+    lbFilelist->setAccessibleName(Label1->text());
+    dfDestination->setAccessibleName(Label2->text());
 
-    lbFilelist->setGeometry(8, 32, 497, 238);
-    Label1->setGeometry(8, 8, 225, 25);
-    dfDestination->setGeometry(80, 280, 457, 25);
-    Label2->setGeometry(8, 280, 65, 25);
-    dfMerge->setGeometry(456, 312, 81, 33);
-    pbUp->setGeometry(512, 32, 41, 33);
-    pbDown->setGeometry(512, 88, 41, 33);
-    // The captions were laid out for a narrower font than most desktops use:
-    // a label grows to its text, up to the next control on its row, rather
+    factor_ = fitFactor(Label1, Label2, dfDestination,
+                        {{dfMerge, kMerge}, {pbUp, kUp}, {pbDown, kDown}});
+    const auto place = [this](QWidget* control, Design d) {
+        control->setGeometry(scaled(d.left), scaled(d.top), scaled(d.width), scaled(d.height));
+    };
+    place(lbFilelist, kList);
+    place(Label1, kLabel1);
+    place(dfDestination, kField);
+    place(Label2, kLabel2);
+    place(dfMerge, kMerge);
+    place(pbUp, kUp);
+    place(pbDown, kDown);
+    resize(scaled(kClientWidth), scaled(kClientHeight));
+    setMinimumSize(scaled(kMinClientWidth), scaled(kClientHeight));
+    // A label grows to its text, up to the next control on its row, rather
     // than cut it off.
-    Label1->resize(std::clamp(Label1->sizeHint().width(), Label1->width(), kClientSize.width() - 16),
+    Label1->resize(std::clamp(Label1->sizeHint().width(), Label1->width(),
+                              scaled(kClientWidth - 2 * kLabel1.left)),
                    Label1->height());
     Label2->resize(std::clamp(Label2->sizeHint().width(), Label2->width(),
                               dfDestination->x() - Label2->x()),
@@ -99,6 +162,8 @@ frmMain::frmMain(ProgramStarter& starter, std::function<std::string()> appDirect
     setTabOrder(dfMerge, pbUp);
     setTabOrder(pbUp, pbDown);
     lbFilelist->setFocus();
+    // Only the list takes files.
+    dfDestination->installEventFilter(this);
 
     connect(lbFilelist, &FileListBox::filesDropped, this, &frmMain::lbFilelist_OLEDragDrop);
     connect(lbFilelist, &FileListBox::keyDown, this, &frmMain::lbFilelist_KeyDown);
@@ -108,29 +173,36 @@ frmMain::frmMain(ProgramStarter& starter, std::function<std::string()> appDirect
     connect(dfMerge, &QPushButton::clicked, this, &frmMain::dfMerge_Click);
 }
 
-QSize frmMain::minimumClientSize()
+int frmMain::scaled(double twips) const
 {
-    // Merge never moves: keep it whole with a margin; nothing follows the
-    // height, so the height stays.
-    return {456 + 81 + 8, kClientSize.height()};
+    return static_cast<int>(std::lround(twips * factor_ / kTwipsPerPixel));
 }
 
-void frmMain::lbFilelist_OLEDragDrop(const QStringList& paths)
+void frmMain::lbFilelist_OLEDragDrop(const QStringList& paths, int unreadable)
 {
     std::vector<std::string> texts;
     texts.reserve(static_cast<std::size_t>(paths.size()));
     for (const QString& path : paths)
         texts.push_back(path.toStdString());
-    if (texts.empty())
-        return;
 
-    if (entries_.count() == 0)
-        dfDestination->setText(QString::fromStdString(DestinationRule::apply(texts.front())));
-    const std::size_t added = entries_.addAll(texts);
-    if (added < texts.size()) {
-        showMessage(std::to_string(texts.size() - added) + " of the dropped files were not added: the list holds at most " +
-                    std::to_string(EntryList::kMaxEntries) + " files.");
+    std::string notice;
+    if (unreadable > 0) {
+        notice = std::to_string(unreadable) +
+                 " of the dropped files were not added: their names are not valid UTF-8.";
     }
+    if (!texts.empty()) {
+        if (entries_.count() == 0)
+            dfDestination->setText(QString::fromStdString(DestinationRule::apply(texts.front())));
+        const std::size_t added = entries_.addAll(texts);
+        if (added < texts.size()) {
+            notice += notice.empty() ? "" : "\n";
+            notice += std::to_string(texts.size() - added) +
+                      " of the dropped files were not added: the list holds at most " +
+                      std::to_string(EntryList::kMaxEntries) + " files.";
+        }
+    }
+    if (!notice.empty())
+        showMessage(notice);
 }
 
 void frmMain::lbFilelist_KeyDown(int key)
@@ -142,12 +214,8 @@ void frmMain::lbFilelist_KeyDown(int key)
 void frmMain::lbFilelist_MouseMove(QPoint viewportPos)
 {
     const QString tip = QString::fromStdString(entries_.text(lbFilelist->rowNearest(viewportPos)));
-    if (tip == lbFilelist->toolTip())
-        return;
-    lbFilelist->setToolTip(tip);
-    // A tip already on screen follows the pointer to the new entry.
-    if (QToolTip::isVisible())
-        QToolTip::showText(lbFilelist->viewport()->mapToGlobal(viewportPos), tip, lbFilelist);
+    if (tip != lbFilelist->toolTip())
+        lbFilelist->setToolTip(tip);
 }
 
 void frmMain::pbUp_Click()
@@ -169,12 +237,16 @@ void frmMain::Form_Resize()
 {
     if (isMinimized())
         return;
-    const double width = twips(frameGeometry().width());
-    lbFilelist->resize(pixels(width - twips(lbFilelist->x()) - kListGap), lbFilelist->height());
-    dfDestination->resize(pixels(width - twips(dfDestination->x()) - kFieldGap),
+    // The rule measures the outer width, borders included.
+    ruleWidth_ = frameGeometry().width();
+    const double width = ruleWidth_;
+    const double pixelsPerTwip = factor_ / kTwipsPerPixel;
+    const auto round = [](double pixels) { return static_cast<int>(std::lround(pixels)); };
+    lbFilelist->resize(round(width - lbFilelist->x() - kListGap * pixelsPerTwip), lbFilelist->height());
+    dfDestination->resize(round(width - dfDestination->x() - kFieldGap * pixelsPerTwip),
                           dfDestination->height());
-    pbUp->move(pixels(width - twips(pbUp->width()) - kButtonGap), pbUp->y());
-    pbDown->move(pixels(width - twips(pbDown->width()) - kButtonGap), pbDown->y());
+    pbUp->move(round(width - pbUp->width() - kButtonGap * pixelsPerTwip), pbUp->y());
+    pbDown->move(round(width - pbDown->width() - kButtonGap * pixelsPerTwip), pbDown->y());
 }
 
 void frmMain::resizeEvent(QResizeEvent* event)
@@ -183,12 +255,35 @@ void frmMain::resizeEvent(QResizeEvent* event)
     Form_Resize();
 }
 
+void frmMain::moveEvent(QMoveEvent* event)
+{
+    QWidget::moveEvent(event);
+    // The window manager's frame becomes known only after the window is
+    // shown, and it moves the window without resizing it.
+    if (frameGeometry().width() != ruleWidth_)
+        Form_Resize();
+}
+
 void frmMain::changeEvent(QEvent* event)
 {
     QWidget::changeEvent(event);
     // Restoring from minimised brings no resize of its own.
     if (event->type() == QEvent::WindowStateChange)
         Form_Resize();
+}
+
+bool frmMain::eventFilter(QObject* watched, QEvent* event)
+{
+    // Files dropped into the field would become a garbage output path as
+    // their link text; plain text may still be dropped there.
+    const QEvent::Type type = event->type();
+    if (watched == dfDestination &&
+        (type == QEvent::DragEnter || type == QEvent::DragMove || type == QEvent::Drop) &&
+        static_cast<QDropEvent*>(event)->mimeData()->hasUrls()) {
+        event->ignore();
+        return true;
+    }
+    return QWidget::eventFilter(watched, event);
 }
 
 void frmMain::keyPressEvent(QKeyEvent* event)

@@ -38,10 +38,13 @@ public:
 
     EntryList& entries() { return entries_; }
 
-    // The smallest client area at which every control stays whole.
-    static QSize minimumClientSize();
+    // How much larger than designed the layout is drawn, so that every
+    // caption is whole in the desktop's font; 1 where the font fits.
+    double layoutFactor() const { return factor_; }
 
-    void lbFilelist_OLEDragDrop(const QStringList& paths);
+    // `unreadable` counts dropped files left out because their names could
+    // not be passed on unchanged.
+    void lbFilelist_OLEDragDrop(const QStringList& paths, int unreadable = 0);
     void lbFilelist_KeyDown(int key);
     void lbFilelist_MouseMove(QPoint viewportPos);
     void pbUp_Click();
@@ -51,12 +54,17 @@ public:
 
 protected:
     void resizeEvent(QResizeEvent* event) override;
+    void moveEvent(QMoveEvent* event) override;
     void changeEvent(QEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
 
 private:
     void showMessage(const std::string& text) override;
+    int scaled(double twips) const;
 
+    double factor_ = 1;
+    int ruleWidth_ = -1; // the outer width the resize rule last used
     ListBoxEntries entries_;
     ProgramStarter& starter_;
     std::function<std::string()> appDirectory_;
