@@ -9,31 +9,38 @@
 
 namespace {
 
-#if defined(Q_OS_UNIX) && !defined(Q_OS_MACOS)
-// Without a display Qt would abort; say what is wrong and how to try anyway.
-bool haveDisplay()
+QtMessageHandler qtHandler = nullptr;
+
+// Qt aborts when no platform plugin can reach a display. Say instead what
+// is wrong, what was tried and how to run anyway, and end with status 1.
+void noDesktop(QtMsgType type, const QMessageLogContext& context, const QString& message)
 {
-    for (const char* name : {"DISPLAY", "WAYLAND_DISPLAY", "QT_QPA_PLATFORM"}) {
-        const char* value = std::getenv(name);
-        if (value && *value)
-            return true;
+    if (type != QtFatalMsg) {
+        qtHandler(type, context, message);
+        return;
     }
-    std::fputs("Ordanex needs a desktop (X11 or Wayland), and none was found.\n"
-               "To run it without one, start it under Xvfb: xvfb-run -a ordanex\n",
-               stderr);
-    return false;
+    const auto shown = [](const char* name) {
+        const char* value = std::getenv(name);
+        return QStringLiteral("%1=%2").arg(QLatin1String(name),
+                                           value ? QString::fromLocal8Bit(value) : QStringLiteral("(unset)"));
+    };
+    std::fprintf(stderr,
+                 "Ordanex needs a desktop (X11 or Wayland), and none could be reached.\n"
+                 "Tried with %s, %s, %s.\n"
+                 "To run it without one, start it under Xvfb: xvfb-run -a ordanex\n",
+                 qPrintable(shown("QT_QPA_PLATFORM")), qPrintable(shown("WAYLAND_DISPLAY")),
+                 qPrintable(shown("DISPLAY")));
+    std::fflush(stderr);
+    std::_Exit(EXIT_FAILURE);
 }
-#else
-bool haveDisplay() { return true; }
-#endif
 
 } // namespace
 
 int main(int argc, char* argv[])
 {
-    if (!haveDisplay())
-        return EXIT_FAILURE;
+    qtHandler = qInstallMessageHandler(noDesktop);
     QApplication app(argc, argv);
+    qInstallMessageHandler(qtHandler);
     QApplication::setApplicationName(QString::fromLatin1(ordanex::kApplicationTitle));
     QApplication::setApplicationVersion(QStringLiteral(ORDANEX_VERSION_TEXT));
     QApplication::setDesktopFileName(QStringLiteral(ORDANEX_APP_ID));

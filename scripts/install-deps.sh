@@ -14,7 +14,7 @@ test=(libgtest-dev libbenchmark-dev qpdf poppler-utils desktop-file-utils appstr
 
 fuzz=(cmake make clang libclang-rt-14-dev)
 bench=(xvfb xauth libx11-dev)
-package=(dpkg-dev lintian file xvfb xauth xdotool x11-utils)
+package=(dpkg-dev lintian file xvfb xauth xdotool x11-utils appstream-compose weston)
 windows=(cmake make googletest g++-mingw-w64-x86-64-posix binutils-mingw-w64-x86-64 wine wine64)
 
 wanted=("${build[@]}")

@@ -18,10 +18,12 @@ failed=0
 fail() { echo "package: $*" >&2; failed=1; }
 
 contents=$(dpkg-deb -c "$deb" | awk '{print $6}')
+icons=(usr/share/icons/hicolor/scalable/apps/org.ordanex.Ordanex.svg)
+for size in 16 24 32 48 64 128 256; do
+  icons+=(usr/share/icons/hicolor/${size}x$size/apps/org.ordanex.Ordanex.png)
+done
 for path in usr/bin/ordanex usr/share/applications/org.ordanex.Ordanex.desktop \
-    usr/share/metainfo/org.ordanex.Ordanex.metainfo.xml \
-    usr/share/icons/hicolor/32x32/apps/org.ordanex.Ordanex.png \
-    usr/share/icons/hicolor/48x48/apps/org.ordanex.Ordanex.png \
+    usr/share/metainfo/org.ordanex.Ordanex.metainfo.xml "${icons[@]}" \
     usr/share/man/man1/ordanex.1.gz usr/share/doc/ordanex/copyright usr/share/doc/ordanex/changelog.gz; do
   grep -qx "./$path" <<<"$contents" || fail "missing $path"
 done
@@ -33,21 +35,47 @@ depends=$(dpkg-deb -f "$deb" Depends)
 for dependency in 'pdftk-java | pdftk' libqt6widgets6 libstdc++6; do
   grep -qF "$dependency" <<<"$depends" || fail "does not depend on $dependency"
 done
+[ "$(dpkg-deb -f "$deb" Recommends)" = qt6-wayland ] || fail "does not recommend qt6-wayland"
 lintian --fail-on error "$deb" || fail "lintian found errors"
+
+# Software centres list what appstream's compose accepts, icons included.
+tree=build/package/tree
+rm -rf $tree $tree.catalog && dpkg-deb -x "$deb" $tree
+compose=$(appstreamcli compose --no-net --result-root=$tree.catalog --origin=ordanex $tree 2>&1) \
+  || fail "appstream compose: $compose"
+catalog=$(zcat $tree.catalog/usr/share/swcatalog/xml/ordanex.xml.gz)
+for part in '<id>org.ordanex.Ordanex</id>' 'width="64" height="64">org.ordanex.Ordanex.png' \
+    'width="128" height="128">org.ordanex.Ordanex.png'; do
+  grep -qF "$part" <<<"$catalog" || fail "the composed catalog lacks $part"
+done
 echo "package: $deb checked ($(stat -c %s "$deb") bytes)"
 
 if [ "${1:-}" = --install ] || { [ "${CI:-}" = true ] && [ "$(id -u)" -eq 0 ]; }; then
   apt-get install -y -qq "./$deb" >/dev/null
   exec_line=$(sed -n 's/^Exec=//p' /usr/share/applications/org.ordanex.Ordanex.desktop)
+  wm_class=$(sed -n 's/^StartupWMClass=//p' /usr/share/applications/org.ordanex.Ordanex.desktop)
   xvfb-run -a bash -c '
     '"$exec_line"' & program=$!
-    window=$(timeout 20 xdotool search --sync --name "^Ordanex\$" | head -n 1)
+    window=$(timeout 20 xdotool search --sync --onlyvisible --name "^Ordanex\$" | head -n 1)
     title=$(xprop -id "$window" _NET_WM_NAME)
+    class=$(xprop -id "$window" WM_CLASS)
     icons=$(xprop -id "$window" _NET_WM_ICON | grep -o "Icon ([0-9]* x [0-9]*)" | sort -u | tr "\n" " ")
     kill $program
-    echo "installed program: $title; $icons"
-    [ "$title" = "_NET_WM_NAME(UTF8_STRING) = \"Ordanex\"" ] && [[ $icons == *"32 x 32"*"48 x 48"* ]]
-  ' || fail "the installed program did not show its window with title and icon"
+    echo "installed program: $title; $class; $icons"
+    [ "$title" = "_NET_WM_NAME(UTF8_STRING) = \"Ordanex\"" ] && [[ $icons == *"32 x 32"*"48 x 48"* ]] &&
+      [[ $class == *", \"'"$wm_class"'\"" ]]
+  ' || fail "the installed program did not show its window with title, class and icon"
+
+  # Native on Wayland, with nothing but the Wayland display to go by.
+  export XDG_RUNTIME_DIR=$(mktemp -d)
+  weston --backend=headless-backend.so --socket=ordanex-test --idle-time=0 >/dev/null 2>&1 & weston=$!
+  until [ -S "$XDG_RUNTIME_DIR/ordanex-test" ]; do sleep 0.1; done
+  wayland=$(timeout 5 env -i PATH="$PATH" XDG_RUNTIME_DIR="$XDG_RUNTIME_DIR" WAYLAND_DISPLAY=ordanex-test \
+    WAYLAND_DEBUG=1 $exec_line 2>&1 | grep -E 'xdg_toplevel@[0-9]+\.set_(title|app_id)' | sort -u || true)
+  kill $weston
+  echo "installed program under weston:" $wayland
+  grep -qF 'set_title("Ordanex")' <<<"$wayland" && grep -qF 'set_app_id("org.ordanex.Ordanex")' <<<"$wayland" \
+    || fail "the installed program did not show a native Wayland window with its title and app id"
   apt-get remove -y -qq ordanex >/dev/null
   if dpkg -s ordanex >/dev/null 2>&1 || [ -e /usr/bin/ordanex ]; then fail "not removed cleanly"; fi
   echo "package: installed, started and removed"

@@ -6,11 +6,13 @@
 #include <QAccessibleWidget>
 #include <QDropEvent>
 #include <QIcon>
+#include <QImage>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMessageBox>
 #include <QMimeData>
+#include <QPixmap>
 #include <QPushButton>
 #include <QStyle>
 #include <QStyleOptionButton>
@@ -20,6 +22,10 @@
 #include <vector>
 
 namespace ordanex {
+
+// The window icon's pixels, 32 and 48 pixels square, compiled in.
+extern const unsigned char kIcon32[32 * 32 * 4];
+extern const unsigned char kIcon48[48 * 48 * 4];
 
 namespace {
 
@@ -109,8 +115,8 @@ frmMain::frmMain(ProgramStarter& starter, std::function<std::string()> appDirect
     setObjectName(QStringLiteral("frmMain"));
     setWindowTitle(QString::fromLatin1(kApplicationTitle));
     QIcon icon;
-    icon.addFile(QStringLiteral(":/icons/ordanex-32.png"), QSize(32, 32));
-    icon.addFile(QStringLiteral(":/icons/ordanex-48.png"), QSize(48, 48));
+    for (const auto& [pixels, size] : {std::pair<const uchar*, int>(kIcon32, 32), {kIcon48, 48}})
+        icon.addPixmap(QPixmap::fromImage(QImage(pixels, size, size, QImage::Format_ARGB32)));
     setWindowIcon(icon);
 
     lbFilelist->setObjectName(QStringLiteral("lbFilelist"));
