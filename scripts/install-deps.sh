@@ -2,25 +2,22 @@
 # Installs the Debian packages Ordanex needs that are not there yet.
 #   scripts/install-deps.sh build   what building and running need
 #   scripts/install-deps.sh test    that, plus what the tests need
-#   scripts/install-deps.sh fuzz    what the fuzz targets need
 #   scripts/install-deps.sh bench   that, plus what the window benchmark needs
 #   scripts/install-deps.sh package what building and checking the package need
 #   scripts/install-deps.sh windows what the Windows cross build needs
 set -euo pipefail
 
 build=(cmake make g++ pkgconf qt6-base-dev libgl-dev pdftk-java)
-test=(libgtest-dev libbenchmark-dev qpdf poppler-utils desktop-file-utils appstream
+test=(libgtest-dev libbenchmark-dev poppler-utils desktop-file-utils appstream
       fonts-dejavu-core xvfb xauth openbox)
 
-fuzz=(cmake make clang libclang-rt-14-dev)
 bench=(xvfb xauth libx11-dev)
 package=(dpkg-dev lintian file xvfb xauth xdotool x11-utils appstream-compose weston)
 windows=(cmake make googletest g++-mingw-w64-x86-64-posix binutils-mingw-w64-x86-64 wine wine64)
 
 wanted=("${build[@]}")
 case "${1:-build}" in
-  test) wanted+=("${test[@]}" "${fuzz[@]}" "${package[@]}" valgrind) ;;
-  fuzz) wanted=("${fuzz[@]}") ;;
+  test) wanted+=("${test[@]}" "${package[@]}" valgrind) ;;
   package) wanted+=("${package[@]}") ;;
   windows) wanted=("${windows[@]}") ;;
   bench) wanted+=("${test[@]}" "${bench[@]}") ;;

@@ -1,8 +1,9 @@
 #!/usr/bin/env bash
-# Installs what is missing, builds everything and runs every test: the
-# normal build (with valgrind on the core), a second build under Address-
-# and UndefinedBehaviorSanitizer, a short run of each fuzz target, the Debian
-# package (installed and started only in CI), and the Windows cross build.
+# Installs what is missing, builds everything and runs every test: the size
+# of the tests against the code, the normal build (with valgrind on the
+# core), a second build under Address- and UndefinedBehaviorSanitizer, the
+# Debian package (installed and started only in CI), and the Windows cross
+# build.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
@@ -11,6 +12,9 @@ scripts/install-deps.sh test
 werror=OFF
 [ "${CI:-}" = true ] && werror=ON
 section() { echo "== $* (at ${SECONDS}s)"; }
+
+section "size of the tests"
+scripts/test-size.sh
 
 section "build and test"
 cmake -S . -B build/test -DCMAKE_BUILD_TYPE=RelWithDebInfo -DORDANEX_WERROR=$werror
@@ -22,9 +26,6 @@ cmake -S . -B build/sanitize -DCMAKE_BUILD_TYPE=Debug -DORDANEX_SANITIZE=ON \
   -DORDANEX_BENCHMARKS=OFF -DORDANEX_WERROR=$werror
 cmake --build build/sanitize --parallel 2
 ctest --test-dir build/sanitize --parallel 2 --output-on-failure
-
-section "fuzz, 10 seconds a target"
-scripts/fuzz.sh 10
 
 section "the Debian package"
 scripts/package-test.sh
