@@ -7,7 +7,7 @@
 #   scripts/install-deps.sh windows what the Windows cross build needs
 set -euo pipefail
 
-build=(cmake make g++ pkgconf qt6-base-dev libgl-dev pdftk-java)
+build=(cmake make g++ pkgconf qt6-base-dev qt6-wayland libgl-dev pdftk-java)
 test=(libgtest-dev libbenchmark-dev poppler-utils desktop-file-utils appstream
       fonts-dejavu-core xvfb xauth openbox)
 
