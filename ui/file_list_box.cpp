@@ -62,13 +62,15 @@ DroppedFiles localFiles(const QMimeData* data)
     for (const QUrl& url : urls) {
         if (!url.isLocalFile())
             continue;
-        // Paths travel on as UTF-8. Bytes that are not UTF-8 would come out
-        // of QUrl replaced, naming another file, so such a file is left out.
-        const QByteArray name = QByteArray::fromPercentEncoding(url.path(QUrl::FullyEncoded).toLatin1());
-        if (QUtf8StringView(name).isValidUtf8())
-            files.paths.append(QDir::toNativeSeparators(url.toLocalFile()));
-        else
+        // Paths travel on as UTF-8. Bytes that are not UTF-8 come out of
+        // QUrl as U+FFFD, naming another file, so such a file is left out;
+        // only a path showing U+FFFD needs its bytes looked at.
+        const QString path = url.toLocalFile();
+        if (path.contains(QChar::ReplacementCharacter) &&
+            !QUtf8StringView(QByteArray::fromPercentEncoding(url.path(QUrl::FullyEncoded).toLatin1())).isValidUtf8())
             ++files.unreadable;
+        else
+            files.paths.append(QDir::toNativeSeparators(path));
     }
     return files;
 }
