@@ -44,7 +44,7 @@ public:
 
     // `unreadable` counts dropped files left out because their names could
     // not be passed on unchanged.
-    void lbFilelist_OLEDragDrop(const QStringList& paths, int unreadable = 0);
+    void lbFilelist_OLEDragDrop(const QStringList& paths, int unreadable);
     void lbFilelist_KeyDown(int key);
     void lbFilelist_MouseMove(QPoint viewportPos);
     void pbUp_Click();
