@@ -9,10 +9,10 @@ set -euo pipefail
 
 build=(cmake make g++ pkgconf qt6-base-dev qt6-wayland libgl-dev pdftk-java)
 test=(libgtest-dev libbenchmark-dev poppler-utils desktop-file-utils appstream
-      fonts-dejavu-core xvfb xauth openbox)
+      fonts-dejavu-core xvfb xauth openbox dbus-daemon)
 
 bench=(xvfb xauth libx11-dev)
-package=(dpkg-dev lintian file xvfb xauth xdotool x11-utils appstream-compose weston)
+package=(dpkg-dev dbus-daemon lintian file xvfb xauth xdotool x11-utils appstream-compose weston)
 windows=(cmake make googletest g++-mingw-w64-x86-64-posix binutils-mingw-w64-x86-64 wine wine64)
 
 wanted=("${build[@]}")

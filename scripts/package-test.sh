@@ -54,7 +54,8 @@ if [ "${1:-}" = --install ] || { [ "${CI:-}" = true ] && [ "$(id -u)" -eq 0 ]; }
   apt-get install -y -qq "./$deb" >/dev/null
   exec_line=$(sed -n 's/^Exec=//p' /usr/share/applications/org.ordanex.Ordanex.desktop)
   wm_class=$(sed -n 's/^StartupWMClass=//p' /usr/share/applications/org.ordanex.Ordanex.desktop)
-  xvfb-run -a bash -c '
+  # With a session bus of its own, as a desktop gives it.
+  dbus-run-session -- xvfb-run -a bash -c '
     '"$exec_line"' & program=$!
     window=$(timeout 20 xdotool search --sync --onlyvisible --name "^Ordanex\$" | head -n 1)
     title=$(xprop -id "$window" _NET_WM_NAME)
@@ -66,15 +67,7 @@ if [ "${1:-}" = --install ] || { [ "${CI:-}" = true ] && [ "$(id -u)" -eq 0 ]; }
       [[ $class == *", \"'"$wm_class"'\"" ]]
   ' || fail "the installed program did not show its window with title, class and icon"
 
-  # Native on Wayland, with nothing but the Wayland display to go by.
-  export XDG_RUNTIME_DIR=$(mktemp -d)
-  weston --backend=headless-backend.so --socket=ordanex-test --idle-time=0 >/dev/null 2>&1 & weston=$!
-  until [ -S "$XDG_RUNTIME_DIR/ordanex-test" ]; do sleep 0.1; done
-  wayland=$(timeout 5 env -i PATH="$PATH" XDG_RUNTIME_DIR="$XDG_RUNTIME_DIR" WAYLAND_DISPLAY=ordanex-test \
-    WAYLAND_DEBUG=1 $exec_line 2>&1 | grep -E 'xdg_toplevel@[0-9]+\.set_(title|app_id)' | sort -u || true)
-  kill $weston
-  echo "installed program under weston:" $wayland
-  grep -qF 'set_title("Ordanex")' <<<"$wayland" && grep -qF 'set_app_id("org.ordanex.Ordanex")' <<<"$wayland" \
+  tests/wayland.sh $exec_line \
     || fail "the installed program did not show a native Wayland window with its title and app id"
   apt-get remove -y -qq ordanex >/dev/null
   if dpkg -s ordanex >/dev/null 2>&1 || [ -e /usr/bin/ordanex ]; then fail "not removed cleanly"; fi

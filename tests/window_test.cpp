@@ -66,7 +66,8 @@ class WindowTest : public QObject {
         starter.starts = 0;
         w = std::make_unique<frmMain>(starter, [] { return std::string("/opt/ordanex"); });
     }
-    void fill(const Paths& paths, int selection = -1) { w->entries().addAll(paths), w->entries().select(selection); }
+    // From a selection, so that clearing one counts too.
+    void fill(const Paths& paths, int selection = -1) { w->entries().addAll(paths), w->entries().select(0), w->entries().select(selection); }
     QPoint row(int index) { return w->lbFilelist->visualRect(w->lbFilelist->model()->index(index, 0)).center(); }
     void showActive() { w->show(); QVERIFY(QTest::qWaitForWindowActive(w.get())); }
 
@@ -107,13 +108,23 @@ private slots:
                         QVERIFY2(!drawn[i].intersects(drawn[j]), qPrintable(control->objectName()));
                 }
             };
+            const auto followsWidth = [&] {
+                for (auto [control, _, gap] : table) // scaled with the layout
+                    if (gap)
+                        QCOMPARE(control->geometry().right() + 1, int(std::lround(w->frameGeometry().width() - gap * w->layoutFactor() / 15)));
+            };
+            const auto geometries = [&] { QList<QRect> all; for (auto [control, _, gap] : table) all.append(control->geometry()); return all; };
             w->show();
             QVERIFY(QTest::qWaitForWindowExposed(w.get()));
             wholeApartInside();
-            w->resize(w->width() + 100, w->height() + 80);
-            for (auto [control, _, gap] : table) // scaled with the layout
-                if (gap)
-                    QCOMPARE(control->geometry().right() + 1, int(std::lround(w->frameGeometry().width() - gap * w->layoutFactor() / 15)));
+            const auto shown = geometries();
+            w->resize(w->width(), w->height() + 80); // nothing follows the height
+            QCOMPARE(geometries(), shown);
+            w->showMinimized(); // nothing is laid out while minimised, and all of it once restored
+            w->resize(w->width() + 100, w->height());
+            QCOMPARE(geometries(), shown);
+            w->showNormal();
+            followsWidth();
             w->resize(10, 10); // held where every control is still whole
             wholeApartInside();
         }
@@ -150,23 +161,23 @@ private slots:
     // Keys on the window, and the edges of the entry list's rules as they are reached.
     void keysAndClicks()
     {
-        const Paths abc{"/a", "/b", "/c"}, ac{"/a", "/c"}, bac{"/b", "/a", "/c"};
+        const Paths abc{"/ä", "/b", "/c"}, ac{"/ä", "/c"}, bac{"/b", "/ä", "/c"}; // read back byte for byte
         const struct { const char* focus; int key, modifiers; Paths before; int selected;
                        Paths entries; int selection; QString field; std::size_t starts; } cases[] = {
             {"lbFilelist", Qt::Key_Delete, Qt::ShiftModifier | Qt::ControlModifier, abc, 1, ac, 1, "/o.pdf", 0},
             {"dfDestination", Qt::Key_Delete, 0, abc, 1, abc, 1, "o.pdf", 0},
             {"lbFilelist", Qt::Key_U, Qt::AltModifier, abc, 1, bac, 0, "/o.pdf", 0},
-            {"dfDestination", Qt::Key_D, Qt::AltModifier, abc, 1, {"/a", "/c", "/b"}, 2, "/o.pdf", 0},
+            {"dfDestination", Qt::Key_D, Qt::AltModifier, abc, 1, {"/ä", "/c", "/b"}, 2, "/o.pdf", 0},
             {"lbFilelist", Qt::Key_M, Qt::AltModifier, abc, 1, abc, 1, "/o.pdf", 1},
             {"lbFilelist", Qt::Key_Return, 0, abc, 1, abc, 1, "/o.pdf", 1},
             {"dfDestination", Qt::Key_Enter, Qt::KeypadModifier, abc, 1, abc, 1, "/o.pdf", 1},
-            {"pbUp", Qt::Key_Return, 0, abc, 1, bac, 0, "/o.pdf", 0},
             {"pbUp", Qt::Key_Return, 0, abc, 0, abc, 0, "/o.pdf", 0},
             {"pbUp", Qt::Key_Return, 0, abc, -1, abc, -1, "/o.pdf", 0},
             {"pbDown", Qt::Key_Return, 0, abc, 2, abc, 2, "/o.pdf", 0},
             {"pbDown", Qt::Key_Return, 0, abc, -1, abc, -1, "/o.pdf", 0},
             {"lbFilelist", Qt::Key_Delete, 0, {"/a"}, 0, {}, -1, "/o.pdf", 0},
-            {"lbFilelist", Qt::Key_Delete, 0, abc, 2, {"/a", "/b"}, 1, "/o.pdf", 0},
+            {"lbFilelist", Qt::Key_Delete, 0, abc, 2, {"/ä", "/b"}, 1, "/o.pdf", 0},
+            {"lbFilelist", Qt::Key_Delete, 0, abc, 0, {"/b", "/c"}, 0, "/o.pdf", 0},
             {"lbFilelist", Qt::Key_Delete, 0, abc, -1, abc, -1, "/o.pdf", 0},
         };
         for (const auto& c : cases) {
@@ -183,27 +194,27 @@ private slots:
                          std::tuple(c.entries, c.selection, c.field));
             QTRY_COMPARE(starter.starts, c.starts);
         }
-        // A Ctrl+click on the selected entry leaves none selected.
-        QTest::mouseClick(w->lbFilelist->viewport(), Qt::LeftButton, {}, row(1));
+        QTest::mouseClick(w->lbFilelist->viewport(), Qt::LeftButton, {}, row(1)); // then a Ctrl+click leaves none selected
         QTest::mouseClick(w->lbFilelist->viewport(), Qt::LeftButton, Qt::ControlModifier, row(1));
         QCOMPARE(w->entries().selection(), -1);
     }
 
     void drops()
     {
-        const QList<QUrl> one{file("/d/one.pdf")}, many(32770, file("/d/many.pdf"));
+        const QList<QUrl> one{file("/d/one.pdf")}, many(32768, file("/d/many.pdf")), bad(5, QUrl("file:///d/%FF"));
         const int copy = Qt::CopyAction, link = Qt::LinkAction;
         const struct { QList<QUrl> urls; int offered, taken; bool ontoField, filled; int count; QString field, message; } cases[] = {
-            {{file("/d/one.pdf"), file("/d/two.PDF"), file("/e.d/three")}, copy, copy, false, false, 3, "/d/one_Out.pdf", ""},
+            {{file("/d/öne.pdf"), file("/d/two.PDF"), file("/e.d/three")}, copy, copy, false, false, 3, "/d/öne_Out.pdf", ""},
             {one, copy, copy, false, true, 2, "typed", ""},
             {one, link | Qt::MoveAction, link, false, false, 1, "/d/one_Out.pdf", ""},
             {one, Qt::MoveAction, 0, false, false, 0, "typed", ""},
             {{QUrl("https://host.invalid/a.pdf")}, copy, 0, false, false, 0, "typed", ""},
             {one, copy, 0, true, false, 0, "typed", ""},
-            {{QUrl("file:///d/caf%E9.pdf"), file("/d/ok.pdf"), QUrl("file:///d/%FF.pdf")}, copy, copy, false, false, 1,
-             "/d/ok_Out.pdf", "2 of the dropped files were not added: their names are not valid UTF-8."},
+            {QList{QUrl("file:///d/caf%E9.pdf"), file("/d/ok.pdf"), QUrl("file:///e/%E9%C3.pdf")} + bad, copy, copy, false, false, 1, "/d/ok_Out.pdf",
+             "7 of the dropped files were not added: their names are not valid UTF-8.\ncaf\uFFFD.pdf\n\uFFFD\uFFFD.pdf\n\uFFFD\n\uFFFD\n\uFFFD\nand 2 more"},
+            {{bad[0], file("/d/ok.pdf")}, copy, copy, false, false, 1, "/d/ok_Out.pdf", "1 of the dropped files was not added: its name is not valid UTF-8.\n\uFFFD"},
             {many, copy, copy, false, false, 32767, "/d/many_Out.pdf",
-             "3 of the dropped files were not added: the list holds at most 32767 files."},
+             "1 of the dropped files was not added: the list holds at most 32767 files.\nmany.pdf"},
         };
         for (const auto& c : cases) {
             make();
@@ -222,6 +233,7 @@ private slots:
     {
         showActive();
         QWidget* viewport = w->lbFilelist->viewport();
+        QTest::mouseMove(viewport, {20, 10}); // over an empty list, with no entry to read
         fill({"/first.pdf", "/second.pdf", "/third.pdf", "/fourth.pdf"});
         QTest::mouseMove(viewport, row(0));
         QTRY_VERIFY(QToolTip::isVisible() && QToolTip::text() == "/first.pdf");
@@ -241,7 +253,6 @@ private slots:
         struct Back { fs::path from, to; ~Back() { fs::current_path(to.parent_path()), fs::rename(from, to), fs::remove_all(from.parent_path()); } };
         fs::rename(program, folder / program.filename());
         const Back back{folder / program.filename(), program};
-        fs::create_symlink(QStandardPaths::findExecutable("pdftk").toStdString(), folder / "pdftk");
         const fs::path data = ORDANEX_TEST_DATA, quote = work / R"(a" output "victim.pdf)", blank = work / "with blank.pdf";
         fs::copy_file(data / "one-page.pdf", quote);
         fs::copy_file(data / "two-pages.pdf", blank);
@@ -250,9 +261,14 @@ private slots:
         frmMain window(real, appDirectory);
         Boxes boxes;
         drag(window.lbFilelist->viewport(), {file(blank), file(quote)});
+        window.entries().select(1);
+        QTest::mouseClick(window.dfMerge, Qt::LeftButton); // with no pdftk there yet
+        fs::create_symlink(QStandardPaths::findExecutable("pdftk").toStdString(), folder / "pdftk");
         window.dfDestination->setText(QString::fromStdString(work / "link.pdf")); // an input, spelt otherwise
         QTest::mouseClick(window.dfMerge, Qt::LeftButton);
-        QTRY_COMPARE(boxes.texts, QStringList{"The destination is one of the files to merge. Choose another destination."});
+        QTRY_COMPARE(boxes.texts, (QStringList{"The merge tool \"" + QString::fromStdString(folder / "pdftk") + "\" could not be started: execv: No such file or directory",
+                                               "The destination is one of the files to merge. Choose another destination."}));
+        QCOMPARE(window.entries().selection(), 1);
         fs::current_path(work); // where a command split at the quotes would write victim.pdf
         window.dfDestination->setText(QString::fromStdString(work / "out.pdf"));
         QTest::mouseClick(window.dfMerge, Qt::LeftButton);

@@ -2,6 +2,7 @@
 
 #include <QDir>
 #include <QDropEvent>
+#include <QFileInfo>
 #include <QHelpEvent>
 #include <QMimeData>
 #include <QToolTip>
@@ -68,7 +69,7 @@ DroppedFiles localFiles(const QMimeData* data)
         const QString path = url.toLocalFile();
         if (path.contains(QChar::ReplacementCharacter) &&
             !QUtf8StringView(QByteArray::fromPercentEncoding(url.path(QUrl::FullyEncoded).toLatin1())).isValidUtf8())
-            ++files.unreadable;
+            files.unreadable.append(QFileInfo(path).fileName());
         else
             files.paths.append(QDir::toNativeSeparators(path));
     }

@@ -18,8 +18,8 @@ public:
     int rowNearest(QPoint viewportPos) const;
 
 signals:
-    // `unreadable` counts the files left out for names that are not UTF-8.
-    void filesDropped(const QStringList& paths, int unreadable);
+    // `unreadable` names the files left out for names that are not UTF-8.
+    void filesDropped(const QStringList& paths, const QStringList& unreadable);
     void keyDown(int key);
     void mouseMoved(QPoint viewportPos);
 
@@ -42,8 +42,8 @@ private:
 };
 
 struct DroppedFiles {
-    QStringList paths;  // in the order the drop lists them
-    int unreadable = 0; // names that would not reach pdftk unchanged
+    QStringList paths;      // in the order the drop lists them
+    QStringList unreadable; // file names that would not reach pdftk unchanged, as shown
 };
 
 // The local files a drop carries.

@@ -5,6 +5,7 @@
 
 #include <QAccessibleWidget>
 #include <QDropEvent>
+#include <QFileInfo>
 #include <QIcon>
 #include <QImage>
 #include <QKeyEvent>
@@ -96,6 +97,21 @@ QAccessibleInterface* accessibleWindow(const QString& className, QObject* object
     return nullptr;
 }
 
+// Says how many of a drop's files were left out and why, and names the
+// first few of them, so that the user knows which files to look at.
+QString notAdded(qsizetype count, const QString& whyOne, const QString& whyMany, const QStringList& names)
+{
+    constexpr qsizetype kNamesShown = 5;
+    QString text = count == 1 ? QStringLiteral("1 of the dropped files was not added: ") + whyOne
+                              : QStringLiteral("%1 of the dropped files were not added: ").arg(count) + whyMany;
+    const qsizetype shown = std::min(kNamesShown, names.size());
+    for (const QString& name : names.first(shown))
+        text += u'\n' + name;
+    if (count > shown)
+        text += QStringLiteral("\nand %1 more").arg(count - shown);
+    return text;
+}
+
 } // namespace
 
 frmMain::frmMain(ProgramStarter& starter, std::function<std::string()> appDirectory,
@@ -184,31 +200,29 @@ int frmMain::scaled(double twips) const
     return static_cast<int>(std::lround(twips * factor_ / kTwipsPerPixel));
 }
 
-void frmMain::lbFilelist_OLEDragDrop(const QStringList& paths, int unreadable)
+void frmMain::lbFilelist_OLEDragDrop(const QStringList& paths, const QStringList& unreadable)
 {
     std::vector<std::string> texts;
     texts.reserve(static_cast<std::size_t>(paths.size()));
     for (const QString& path : paths)
         texts.push_back(path.toStdString());
 
-    std::string notice;
-    if (unreadable > 0) {
-        notice = std::to_string(unreadable) +
-                 " of the dropped files were not added: their names are not valid UTF-8.";
+    QStringList notices;
+    if (!unreadable.isEmpty()) {
+        notices.append(notAdded(unreadable.size(), QStringLiteral("its name is not valid UTF-8."),
+                                QStringLiteral("their names are not valid UTF-8."), unreadable));
     }
     if (!texts.empty()) {
         if (entries_.count() == 0)
             dfDestination->setText(QString::fromStdString(DestinationRule::apply(texts.front())));
-        const std::size_t added = entries_.addAll(texts);
-        if (added < texts.size()) {
-            notice += notice.empty() ? "" : "\n";
-            notice += std::to_string(texts.size() - added) +
-                      " of the dropped files were not added: the list holds at most " +
-                      std::to_string(EntryList::kMaxEntries) + " files.";
+        const auto added = static_cast<qsizetype>(entries_.addAll(texts));
+        if (added < paths.size()) {
+            const QString limit = QStringLiteral("the list holds at most %1 files.").arg(EntryList::kMaxEntries);
+            notices.append(notAdded(paths.size() - added, limit, limit, {QFileInfo(paths[added]).fileName()}));
         }
     }
-    if (!notice.empty())
-        showMessage(notice);
+    if (!notices.isEmpty())
+        showMessage(notices.join(QStringLiteral("\n\n")).toStdString());
 }
 
 void frmMain::lbFilelist_KeyDown(int key)

@@ -42,9 +42,9 @@ public:
     // caption is whole in the desktop's font; 1 where the font fits.
     double layoutFactor() const { return factor_; }
 
-    // `unreadable` counts dropped files left out because their names could
-    // not be passed on unchanged.
-    void lbFilelist_OLEDragDrop(const QStringList& paths, int unreadable);
+    // `unreadable` names the dropped files left out because their names
+    // could not be passed on unchanged.
+    void lbFilelist_OLEDragDrop(const QStringList& paths, const QStringList& unreadable);
     void lbFilelist_KeyDown(int key);
     void lbFilelist_MouseMove(QPoint viewportPos);
     void pbUp_Click();
