@@ -29,7 +29,12 @@ StartResult DetachedStarter::start(const CommandLine& command)
 #endif
     if (process.startDetached())
         return {true, {}};
+#ifdef Q_OS_WIN
+    // Qt's words on Windows do not say why; the system's last error does.
+    return {false, qt_error_string().toStdString()};
+#else
     return {false, process.errorString().toStdString()};
+#endif
 }
 
 } // namespace ordanex

@@ -1,7 +1,6 @@
 #pragma once
 
-// What the merge tool's start needs on Windows beyond Qt's defaults, kept
-// apart from Qt so that it can be checked where Qt for Windows is missing.
+// What the merge tool's start needs on Windows beyond Qt's defaults.
 
 #include <windows.h>
 

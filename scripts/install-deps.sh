@@ -4,7 +4,7 @@
 #   scripts/install-deps.sh test    that, plus what the tests need
 #   scripts/install-deps.sh bench   that, plus what the window benchmark needs
 #   scripts/install-deps.sh package what building and checking the package need
-#   scripts/install-deps.sh windows what the Windows cross build needs
+#   scripts/install-deps.sh windows that, plus what the Windows build and its checks need
 set -euo pipefail
 
 build=(cmake make g++ pkgconf qt6-base-dev qt6-wayland libgl-dev pdftk-java)
@@ -13,13 +13,14 @@ test=(libgtest-dev libbenchmark-dev poppler-utils desktop-file-utils appstream
 
 bench=(xvfb xauth libx11-dev)
 package=(dpkg-dev dbus-daemon lintian file xvfb xauth xdotool x11-utils appstream-compose weston)
-windows=(cmake make googletest g++-mingw-w64-x86-64-posix binutils-mingw-w64-x86-64 wine wine64)
+windows=(googletest g++-mingw-w64-x86-64-posix binutils-mingw-w64-x86-64 wine wine64 ninja-build perl
+         dpkg-dev xvfb xauth openbox xdotool unzip)
 
 wanted=("${build[@]}")
 case "${1:-build}" in
   test) wanted+=("${test[@]}" "${package[@]}" valgrind) ;;
   package) wanted+=("${package[@]}") ;;
-  windows) wanted=("${windows[@]}") ;;
+  windows) wanted+=("${windows[@]}") ;;
   bench) wanted+=("${test[@]}" "${bench[@]}") ;;
 esac
 

@@ -1,0 +1,59 @@
+#!/bin/bash
+# Ordanex.exe as a Windows user meets it, under wine in an X session with a
+# window manager: it starts from its unzipped folder, takes files dragged
+# from an X program (wine hands the drop to the window as an OLE drop), and
+# on Enter starts the pdftk.exe beside it, a recorder here, with the exact
+# command line.
+#   tests/windows-exe.sh FOLDER RECORDER DRAG_SOURCE SCREENSHOT_FOLDER
+set -uo pipefail
+folder=$1 recorder=$2 drag_source=$3 shots=$4
+work=$(mktemp -d)
+trap 'kill $(jobs -p) 2>/dev/null; wineserver -k 2>/dev/null; rm -rf "$work"' EXIT
+fail() { echo "windows-exe: $*"; exit 1; }
+# Where a window is, as X Y WIDTH HEIGHT.
+place() { xdotool getwindowgeometry --shell "$1" | sed -n 's/^[XYWIDTHEG]*=//p' | head -n 4 | tr '\n' ' '; }
+
+openbox --startup "touch $work/ready" >/dev/null 2>&1 &
+until [ -e "$work/ready" ]; do sleep 0.05; done
+wineboot -i >/dev/null 2>&1
+cp "$recorder" "$folder/pdftk.exe"
+rm -f "$folder/pdftk.exe.txt"
+wine "$folder/Ordanex.exe" >/dev/null 2>&1 &
+window=$(timeout 60 xdotool search --sync --onlyvisible --name '^Ordanex$' | head -n 1)
+[ -n "$window" ] || fail "Ordanex.exe showed no window: the zip may lack a DLL"
+read -r x y _ <<<"$(place "$window")"
+
+# Two files with blanks and non-ASCII in their names, dragged from an X
+# program onto the list, in small steps as a hand moves.
+first="$work/with blank ü.pdf" second="$work/zwei ß.pdf"
+touch "$first" "$second"
+"$drag_source" "$first" "$second" >/dev/null 2>&1 &
+source=$(timeout 20 xdotool search --sync --onlyvisible --name '^Drag source$' | head -n 1)
+read -r sx sy _ <<<"$(place "$source")"
+sx=$((sx + 40)) sy=$((sy + 30)) tx=$((x + 150)) ty=$((y + 120))
+xdotool mousemove $sx $sy mousedown 1
+for step in 1 2 3 4 5 6 7 8 9 10; do
+  xdotool mousemove $((sx + (tx - sx) * step / 10)) $((sy + (ty - sy) * step / 10))
+  sleep 0.1
+done
+sleep 0.5
+xdotool mouseup 1
+sleep 1
+if command -v import >/dev/null; then
+  import -window root "$shots/ordanex-windows.png" && echo "screenshot: $shots/ordanex-windows.png"
+fi
+
+xdotool windowactivate --sync "$window" key Return
+for _ in $(seq 100); do
+  [ -s "$folder/pdftk.exe.txt" ] && break
+  sleep 0.2
+done
+[ -s "$folder/pdftk.exe.txt" ] || fail "Enter started no pdftk.exe: the drop did not reach the list, or Merge failed"
+dos() { winepath -w "$1" 2>/dev/null; }
+expected="\"$(dos "$folder")\\pdftk.exe\" \"$(dos "$first")\" \"$(dos "$second")\" output \"$(dos "$work")\\with blank ü_Out.pdf\"
+shown normally, in a console"
+recorded=$(cat "$folder/pdftk.exe.txt")
+rm -f "$folder/pdftk.exe" "$folder/pdftk.exe.txt"
+echo "recorded: $recorded"
+[ "$recorded" = "$expected" ] || fail "expected: $expected"
+echo "windows-exe: the drop reached the list, and Merge started pdftk.exe with the exact command"
