@@ -42,13 +42,12 @@ struct Merge : ProgramStarter, MessageDisplay {
 
 TEST(MergeCommand, StartsTheToolWithEveryPieceVerbatim)
 {
-    const std::string quote = R"(/d/x" output "/home/u/report.pdf)";
     const struct { PathStyle style; std::string appDir; Entries entries; std::string destination; std::string text; std::string tool; } cases[] = {
         {PathStyle::Windows, "C:\\Program Files\\Ordanex", {"C:\\docs\\b.pdf", "C:\\docs\\a.pdf"}, "C:\\docs\\a_Out.pdf",
          R"("C:\Program Files\Ordanex\pdftk.exe" "C:\docs\b.pdf" "C:\docs\a.pdf" output "C:\docs\a_Out.pdf")",
          "C:\\Program Files\\Ordanex\\pdftk.exe"},
         {PathStyle::Windows, "C:\\", {"a.pdf"}, "", R"("C:\\pdftk.exe" "a.pdf" output "")", "C:\\\\pdftk.exe"},
-        {PathStyle::Unix, "/my apps", {"/d/my file.pdf", quote, "/d/my file.pdf"}, "/d/o ut.pdf",
+        {PathStyle::Unix, "/my apps", {"/d/my file.pdf", R"(/d/x" output "/home/u/report.pdf)", "/d/my file.pdf"}, "/d/o ut.pdf",
          R"("/my apps/pdftk" "/d/my file.pdf" "/d/x" output "/home/u/report.pdf" "/d/my file.pdf" output "/d/o ut.pdf")",
          "/my apps/pdftk"},
         {PathStyle::Unix, "/opt", {"/a.pdf"}, "/x=y.pdf", R"("/opt/pdftk" "/a.pdf" output "/x=y.pdf")", "/opt/pdftk"},

@@ -51,8 +51,8 @@ done
 [ -s "$folder/pdftk.exe.txt" ] || fail "Enter started no pdftk.exe: the drop did not reach the list, or Merge failed"
 dos() { winepath -w "$1" 2>/dev/null; }
 expected="\"$(dos "$folder")\\pdftk.exe\" \"$(dos "$first")\" \"$(dos "$second")\" output \"$(dos "$work")\\with blank ü_Out.pdf\"
-shown normally, in a console"
-recorded=$(cat "$folder/pdftk.exe.txt")
+shown in a console"
+recorded=$(iconv -f UTF-16LE -t UTF-8 "$folder/pdftk.exe.txt")
 rm -f "$folder/pdftk.exe" "$folder/pdftk.exe.txt"
 echo "recorded: $recorded"
 [ "$recorded" = "$expected" ] || fail "expected: $expected"
