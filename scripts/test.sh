@@ -2,8 +2,8 @@
 # Installs what is missing, builds everything and runs every test: the size
 # of the tests against the code, the normal build (with valgrind on the
 # core), a second build under Address- and UndefinedBehaviorSanitizer, the
-# Debian package (installed and started only in CI), and the Windows cross
-# build.
+# Debian package (installed and started only in CI), and, last, so that a
+# failure there leaves the Linux results standing, the Windows stage.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
@@ -30,6 +30,6 @@ ctest --test-dir build/sanitize --parallel 2 --output-on-failure
 section "the Debian package"
 scripts/package-test.sh
 
-section "the Windows build, as far as this machine can prove it"
+section "the Windows stage: Ordanex.exe, built and proven under wine"
 scripts/windows-test.sh
 section "all done"
