@@ -45,12 +45,12 @@ apt=(apt-get -q -o Dir::Etc::SourceList=/dev/null -o Dir::Etc::SourceParts="$wor
      -o Dir::State::Lists="$work/lists" -o APT::Sandbox::User=root)
 
 step "fetching the index of Debian's sources"
-"${apt[@]}" update >"$work/update.log" 2>&1 \
+"${apt[@]}" --error-on=any update >"$work/update.log" 2>&1 \
   || fail "fetching the source index (log: $work/update.log)" "Check the connection to Debian's registry."
 step "fetching qt6-base $version (apt checks its signature and checksums)"
 (cd "$work/source" && "${apt[@]}" source "qt6-base=$version") >"$work/source.log" 2>&1 \
   || fail "fetching or unpacking the source package (log: $work/source.log)" \
-          "The source of qt6-base $version may no longer be served; update qt6-base-dev to a version Debian serves."
+          "Read the log; where qt6-base $version is no longer served, update qt6-base-dev to a version Debian serves."
 src=$(find "$work/source" -mindepth 1 -maxdepth 1 -type d -name 'qt6-base-*' | head -n 1)
 [ -n "$src" ] || fail "unpacking the source package" "apt left no source folder (log: $work/source.log)."
 
