@@ -4,6 +4,7 @@
 #include "app/process_starter.h"
 #include "ui/file_list_box.h"
 #include "ui/main_window.h"
+#include "ui/window_layout.h"
 
 #include <QtTest>
 #include <QtWidgets>
@@ -19,14 +20,15 @@ namespace {
 QUrl file(const QString& path) { return QUrl::fromLocalFile(path); }
 QString text(const fs::path& path) { return QString::fromStdU16String(path.u16string()); }
 
-// A whole drag as a file manager's arrives, the links also as text; returns the action taken.
+// A whole drag as a file manager's arrives, the links also as text, or plain
+// text alone; returns the action taken.
 Qt::DropAction drag(QWidget* target, const QList<QUrl>& urls, Qt::DropActions offered = Qt::CopyAction)
 {
     QMimeData data;
-    data.setUrls(urls);
-    data.setText(urls[0].toString());
-    QDragEnterEvent enter({20, 10}, offered, &data, Qt::LeftButton, {});
-    QDropEvent drop({20, 10}, offered, &data, Qt::LeftButton, {});
+    if (!urls.isEmpty()) data.setUrls(urls);
+    data.setText(urls.isEmpty() ? "plain" : urls[0].toString());
+    QDragEnterEvent enter({200, 10}, offered, &data, Qt::LeftButton, {}); // right of any text in the field
+    QDropEvent drop({200, 10}, offered, &data, Qt::LeftButton, {});
     QApplication::sendEvent(target, &enter);
     QApplication::sendEvent(target, &drop);
     return enter.isAccepted() && drop.isAccepted() ? drop.dropAction() : Qt::IgnoreAction;
@@ -77,17 +79,28 @@ private slots:
 
     void layout()
     {
-        for (int points : {9, 10, 11, 12, 14}) {
+        // From what the fonts and style measure, the factor that makes every caption whole.
+        const struct { layout::Measures measures; double factor; } cases[] = {
+            {{.fieldLabelInk = 90}, 1.25}, {{.fieldHeight = 30}, 1.2}, // a button's caption inside the frame its style draws:
+            {{.buttonFrame = {20, 4}, .buttonText = {{{}, {}, {35, 0}}}}, 55 / 41.0}, {{.buttonFrame = {2, 20}, .buttonText = {{{}, {20, 46}, {}}}}, 2}};
+        for (const auto& [measures, factor] : cases) QCOMPARE(layout::fitFactor(measures), factor);
+        const std::unique_ptr<frmMain> open = std::move(w); // open while the desktop's font changes, hidden at the first change
+        for (int points : {8, 9, 11, 14, 10, 12}) {
+            const QSize before = open->size();
             make(points);
+            open->show();
             // Where each control is designed, and the gap in twips it keeps to the window's outer right edge.
             const struct { QWidget* control; QRect designed; int gap; } table[] = {
                 {w->lbFilelist, {8, 32, 497, 238}, 1000}, {w->Label1, {8, 8, 225, 25}, 0},
                 {w->dfDestination, {80, 280, 457, 25}, 200}, {w->Label2, {8, 280, 65, 25}, 0},
                 {w->dfMerge, {456, 312, 81, 33}, 0}, {w->pbUp, {512, 32, 41, 33}, 200}, {w->pbDown, {512, 88, 41, 33}, 200}};
-            if (points == 9) { // the design's geometry, but for labels grown to their text
+            const int labelGap = (w->Label2->fontMetrics().height() + 3) / 4; // a quarter of the font's height, rounded up
+            const auto textEnd = [](QLabel* label) { return label->x() + label->fontMetrics().boundingRect(label->text()).right() + 1; };
+            if (points <= 9) { // the design's geometry, but for labels grown to their text and the field moved just clear of its label
                 QCOMPARE(w->size(), QSize(564, 353));
                 for (auto [control, designed, _] : table)
-                    QCOMPARE(control->geometry(), designed.adjusted(0, 0, std::max(0, control->width() - designed.width()), 0));
+                    QCOMPARE(control->geometry(), designed.adjusted(control == w->dfDestination ? std::max(0, textEnd(w->Label2) + labelGap - 80) : 0,
+                                                                    0, std::max(0, control->width() - designed.width()), 0));
             }
             const auto wholeApartInside = [&] {
                 QRect drawn[7]; // a label by the text it shows
@@ -103,20 +116,26 @@ private slots:
                     const QSize ink(control->fontMetrics().boundingRect(caption).right() + 1, control->fontMetrics().height());
                     drawn[i] = label ? QStyle::alignedRect(Qt::LeftToRight, label->alignment(), ink, label->geometry())
                                      : control->geometry();
-                    QVERIFY2(room.size().expandedTo(ink) == room.size() && w->rect().contains(control->geometry()),
+                    // A label's text ends short of what follows it: the field, or the window's edge.
+                    const bool clear = !label || textEnd(label) + labelGap <= (label == w->Label2 ? w->dfDestination->x() : w->width());
+                    QVERIFY2(room.size().expandedTo(ink) == room.size() && w->rect().contains(control->geometry()) && clear,
                              qPrintable(control->objectName()));
                     for (int j = 0; j < i; ++j)
                         QVERIFY2(!drawn[i].intersects(drawn[j]), qPrintable(control->objectName()));
                 }
             };
-            const auto geometries = [&] { QList<QRect> all; for (auto [control, _, gap] : table) all.append(control->geometry()); return all; };
+            const auto geometries = [&](QWidget* window) { QList<QRect> all; for (auto [control, _, gap] : table) all.append(window->findChild<QWidget*>(control->objectName())->geometry()); return all; };
             w->show();
             QVERIFY(QTest::qWaitForWindowExposed(w.get()));
             wholeApartInside();
-            const auto shown = geometries();
+            // The open window is laid out as a fresh start at the new font, at the larger width of the two.
+            QTRY_COMPARE(std::pair(open->size(), open->minimumSize()), std::pair(before.expandedTo(w->size()), w->minimumSize()));
+            w->resize(open->size());
+            QTRY_COMPARE(geometries(open.get()), geometries(w.get()));
+            const auto shown = geometries(w.get());
             w->showMinimized(); // nothing is laid out while minimised, and all of it once restored
             w->resize(w->width() + 100, w->height() + 80);
-            QCOMPARE(geometries(), shown);
+            QCOMPARE(geometries(w.get()), shown);
             w->showNormal();
             for (int i = 0; i < 7; ++i) { // nothing follows the height; the gaps are scaled with the layout
                 QCOMPARE(std::pair(table[i].control->y(), table[i].control->height()), std::pair(shown[i].y(), shown[i].height()));
@@ -140,6 +159,9 @@ private slots:
     void firstShow()
     {
         QVERIFY(w->dfMerge->isDefault());
+        for (int size : {32, 48}) // the icon's own colours, its bytes read in their order
+            QCOMPARE(w->windowIcon().pixmap(size).toImage().pixel(size / 4, size * 5 / 8),
+                     QImage(QStringLiteral(ORDANEX_TEST_DATA "/../../assets/icons/ordanex-%1.png").arg(size)).pixel(size / 4, size * 5 / 8));
         showActive();
         for (QWidget* next : std::initializer_list<QWidget*>{w->lbFilelist, w->dfDestination, w->dfMerge, w->pbUp, w->pbDown, w->lbFilelist}) {
             QCOMPARE(QApplication::focusWidget(), next);
@@ -193,11 +215,13 @@ private slots:
         QTest::mouseClick(w->lbFilelist->viewport(), Qt::LeftButton, {}, row(1)); // then a Ctrl+click leaves none selected
         QTest::mouseClick(w->lbFilelist->viewport(), Qt::LeftButton, Qt::ControlModifier, row(1));
         QCOMPARE(w->entries().selection(), -1);
+        w->entries().select(1), w->entries().removeAt(1); // and so does removing the selected entry
+        QCOMPARE(w->entries().selection(), -1);
     }
 
     void drops()
     {
-        const QList<QUrl> one{file("/d/one.pdf")}, many(32768, file("/d/many.pdf")), bad(5, QUrl("file:///d/%FF"));
+        const QList<QUrl> one{file("/d/one.pdf")}, many(32767, file("/d/many.pdf")), bad(5, QUrl("file:///d/%FF"));
         const int copy = Qt::CopyAction, link = Qt::LinkAction;
         const struct { QList<QUrl> urls; int offered, taken; bool ontoField, filled; int count; QString field, message; } cases[] = {
             {{file("/d/öne.pdf"), file("/d/two.PDF"), file("/e.d/three")}, copy, copy, false, false, 3, "/d/öne_Out.pdf", ""},
@@ -205,12 +229,14 @@ private slots:
             {one, link | Qt::MoveAction, link, false, false, 1, "/d/one_Out.pdf", ""},
             {one, Qt::MoveAction, 0, false, false, 0, "typed", ""},
             {{QUrl("https://host.invalid/a.pdf")}, copy, 0, false, false, 0, "typed", ""},
+            {{QUrl("https://host.invalid/a.pdf"), one[0]}, copy, copy, false, false, 1, "/d/one_Out.pdf", ""},
             {one, copy, 0, true, false, 0, "typed", ""},
-            {QList{QUrl("file:///d/caf%E9.pdf"), file("/d/ok.pdf"), QUrl("file:///e/%E9%C3.pdf")} + bad, copy, copy, false, false, 1, "/d/ok_Out.pdf",
-             "7 of the dropped files were not added: their names are not valid UTF-8.\ncaf\uFFFD.pdf\n\uFFFD\uFFFD.pdf\n\uFFFD\n\uFFFD\n\uFFFD\nand 2 more"},
-            {{bad[0], file("/d/ok.pdf")}, copy, copy, false, false, 1, "/d/ok_Out.pdf", "1 of the dropped files was not added: its name is not valid UTF-8.\n\uFFFD"},
-            {many, copy, copy, false, false, 32767, "/d/many_Out.pdf",
-             "1 of the dropped files was not added: the list holds at most 32767 files.\nmany.pdf"},
+            {{}, copy, copy, true, false, 0, "typedplain", ""},
+            {QList{QUrl("file:///d/caf%E9.pdf"), file("/d/ok.pdf"), QUrl("file:///e/%E9%C3.pdf"), file("/d/\uFFFD.pdf")} + bad, copy, copy, false, false, 2,
+             "/d/ok_Out.pdf", "7 of the dropped files were not added: their names are not valid UTF-8.\ncaf\uFFFD.pdf\n\uFFFD\uFFFD.pdf\n\uFFFD\n\uFFFD\n\uFFFD\nand 2 more"},
+            {many + QList{file("/d/first out.pdf"), bad[0], file("/d/last.pdf")}, copy, copy, false, false, 32767, "/d/many_Out.pdf",
+             "1 of the dropped files was not added: its name is not valid UTF-8.\n\uFFFD\n\n"
+             "2 of the dropped files were not added: the list holds at most 32767 files.\nfirst out.pdf\nand 1 more"},
         };
         for (const auto& c : cases) {
             make();
@@ -229,7 +255,6 @@ private slots:
     {
         showActive();
         QWidget* viewport = w->lbFilelist->viewport();
-        QTest::mouseMove(viewport, {20, 10}); // over an empty list, with no entry to read
         fill({"/first.pdf", "/second.pdf", "/third.pdf", "/fourth.pdf"});
         QTest::mouseMove(viewport, row(0));
         QTRY_VERIFY(QToolTip::isVisible() && QToolTip::text() == "/first.pdf");
@@ -239,6 +264,10 @@ private slots:
             QTest::mouseMove(viewport, row(0) + (below - row(0)) * step / 4, 10);
         QTest::qWait(600); // still there once Qt's delay for hiding it has passed
         QVERIFY(QToolTip::isVisible() && QToolTip::text() == "/fourth.pdf");
+        for (int i = 0; i < 4; ++i) w->entries().removeAt(0);
+        QTest::mouseMove(viewport, {20, 10}); // over the emptied list, with no entry to read, no earlier tip shows
+        QTest::qWait(600);
+        QVERIFY(!QToolTip::isVisible());
     }
 
     void realPdftk() // found beside the program once the program has moved
@@ -259,8 +288,7 @@ private slots:
         const QString notStarted = "execv: No such file or directory";
 #endif
         const fs::path data = ORDANEX_TEST_DATA, blank = work / "with blank.pdf", out = work / "out.pdf";
-        fs::copy_file(data / "one-page.pdf", quote);
-        fs::copy_file(data / "two-pages.pdf", blank);
+        fs::copy_file(data / "one-page.pdf", quote), fs::copy_file(data / "two-pages.pdf", blank);
         DetachedStarter real;
         frmMain window(real, appDirectory);
         Boxes boxes;

@@ -2,6 +2,7 @@
 
 #include "core/destination_rule.h"
 #include "file_list_box.h"
+#include "window_layout.h"
 
 #include <QAccessibleWidget>
 #include <QDropEvent>
@@ -15,11 +16,8 @@
 #include <QMimeData>
 #include <QPixmap>
 #include <QPushButton>
-#include <QStyle>
-#include <QStyleOptionButton>
 
 #include <algorithm>
-#include <cmath>
 #include <vector>
 
 namespace ordanex {
@@ -29,64 +27,6 @@ extern const unsigned char kIcon32[32 * 32 * 4];
 extern const unsigned char kIcon48[48 * 48 * 4];
 
 namespace {
-
-// The design, in twips: 15 to a logical pixel where the font fits it.
-constexpr double kTwipsPerPixel = 15.0;
-
-struct Design {
-    int left, top, width, height;
-};
-
-constexpr Design kList{120, 480, 7455, 3570};
-constexpr Design kLabel1{120, 120, 3375, 375};
-constexpr Design kField{1200, 4200, 6855, 375};
-constexpr Design kLabel2{120, 4200, 975, 375};
-constexpr Design kMerge{6840, 4680, 1215, 495};
-constexpr Design kUp{7680, 480, 615, 495};
-constexpr Design kDown{7680, 1320, 615, 495};
-constexpr int kClientWidth = 8460;
-constexpr int kClientHeight = 5295;
-// Merge never moves: the narrowest window keeps it whole, with the margin
-// the list has on the left. Nothing follows the height.
-constexpr int kMinClientWidth = kMerge.left + kMerge.width + kList.left;
-
-// Gaps kept to the window's outer right edge while it is resized.
-constexpr double kListGap = 1000;
-constexpr double kFieldGap = 200;
-constexpr double kButtonGap = 200;
-
-// How far a caption's ink reaches from where it starts.
-int inkWidth(const QWidget* control, const QString& caption)
-{
-    return control->fontMetrics().boundingRect(QString(caption).remove(u'&')).right() + 1;
-}
-
-// The smallest factor at which every caption is whole: the design suits a
-// small dialog font, and most desktops use a larger one.
-double fitFactor(const QLabel* label1, const QLabel* label2, const QLineEdit* field,
-                 std::initializer_list<std::pair<const QPushButton*, Design>> buttons)
-{
-    double factor = 1;
-    const auto need = [&factor](int pixels, int designTwips) {
-        factor = std::max(factor, pixels * kTwipsPerPixel / designTwips);
-    };
-    // A label may grow to the next control on its row.
-    need(inkWidth(label1, label1->text()), kClientWidth - 2 * kLabel1.left);
-    need(inkWidth(label2, label2->text()), kField.left - kLabel2.left);
-    need(label1->fontMetrics().height(), kLabel1.height);
-    need(field->minimumSizeHint().height(), kField.height);
-    for (const auto& [button, design] : buttons) {
-        // The caption must fit inside the button's frame as the style draws it.
-        QStyleOptionButton option;
-        option.initFrom(button);
-        option.features = QStyleOptionButton::AutoDefaultButton;
-        option.rect = QRect(0, 0, 1000, 1000);
-        const QRect inside = button->style()->subElementRect(QStyle::SE_PushButtonContents, &option, button);
-        need(inkWidth(button, button->text()) + 1000 - inside.width(), design.width);
-        need(button->fontMetrics().height() + 1000 - inside.height(), design.height);
-    }
-    return factor;
-}
 
 // A plain widget reads to screen readers as a filler inside some window;
 // this one is the window itself.
@@ -150,28 +90,7 @@ frmMain::frmMain(ProgramStarter& starter, std::function<std::string()> appDirect
     lbFilelist->setAccessibleName(Label1->text());
     dfDestination->setAccessibleName(Label2->text());
 
-    factor_ = fitFactor(Label1, Label2, dfDestination,
-                        {{dfMerge, kMerge}, {pbUp, kUp}, {pbDown, kDown}});
-    const auto place = [this](QWidget* control, Design d) {
-        control->setGeometry(scaled(d.left), scaled(d.top), scaled(d.width), scaled(d.height));
-    };
-    place(lbFilelist, kList);
-    place(Label1, kLabel1);
-    place(dfDestination, kField);
-    place(Label2, kLabel2);
-    place(dfMerge, kMerge);
-    place(pbUp, kUp);
-    place(pbDown, kDown);
-    resize(scaled(kClientWidth), scaled(kClientHeight));
-    setMinimumSize(scaled(kMinClientWidth), scaled(kClientHeight));
-    // A label grows to its text, up to the next control on its row, rather
-    // than cut it off.
-    Label1->resize(std::clamp(Label1->sizeHint().width(), Label1->width(),
-                              scaled(kClientWidth - 2 * kLabel1.left)),
-                   Label1->height());
-    Label2->resize(std::clamp(Label2->sizeHint().width(), Label2->width(),
-                              dfDestination->x() - Label2->x()),
-                   Label2->height());
+    layOut(QSize());
 
     // Enter in a control that has no use for it reaches keyPressEvent and
     // clicks Merge; a focused button takes Enter for itself.
@@ -195,9 +114,34 @@ frmMain::frmMain(ProgramStarter& starter, std::function<std::string()> appDirect
     connect(dfMerge, &QPushButton::clicked, this, &frmMain::dfMerge_Click);
 }
 
-int frmMain::scaled(double twips) const
+std::array<QWidget*, layout::kControls> frmMain::controls() const
 {
-    return static_cast<int>(std::lround(twips * factor_ / kTwipsPerPixel));
+    return {lbFilelist, Label1, dfDestination, Label2, dfMerge, pbUp, pbDown};
+}
+
+void frmMain::layOut(QSize atLeast)
+{
+    const layout::Measures measures = layout::measure(*Label1, *Label2, *dfDestination, {dfMerge, pbUp, pbDown});
+    factor_ = layout::fitFactor(measures);
+    setMinimumSize(layout::minimumClientSize(factor_));
+    // The window grows to what the font needs, and keeps any size the user
+    // gave it beyond that; a maximised or minimised one stays so.
+    if (!(windowState() & (Qt::WindowMinimized | Qt::WindowMaximized | Qt::WindowFullScreen)))
+        resize(atLeast.expandedTo(layout::clientSize(factor_)));
+    // A hidden window follows its width once it is shown.
+    place(layout::place(measures, factor_), isVisible());
+}
+
+void frmMain::place(layout::Placement placement, bool followWidth)
+{
+    if (followWidth && !isMinimized()) {
+        // The rule measures the outer width, borders included.
+        ruleWidth_ = frameGeometry().width();
+        layout::followWidth(placement, ruleWidth_, factor_);
+    }
+    const auto all = controls();
+    for (std::size_t i = 0; i < all.size(); ++i)
+        all[i]->setGeometry(placement[i]);
 }
 
 void frmMain::lbFilelist_OLEDragDrop(const QStringList& paths, const QStringList& unreadable)
@@ -255,18 +199,9 @@ void frmMain::dfMerge_Click()
 
 void frmMain::Form_Resize()
 {
-    if (isMinimized())
-        return;
-    // The rule measures the outer width, borders included.
-    ruleWidth_ = frameGeometry().width();
-    const double width = ruleWidth_;
-    const double pixelsPerTwip = factor_ / kTwipsPerPixel;
-    const auto round = [](double pixels) { return static_cast<int>(std::lround(pixels)); };
-    lbFilelist->resize(round(width - lbFilelist->x() - kListGap * pixelsPerTwip), lbFilelist->height());
-    dfDestination->resize(round(width - dfDestination->x() - kFieldGap * pixelsPerTwip),
-                          dfDestination->height());
-    pbUp->move(round(width - pbUp->width() - kButtonGap * pixelsPerTwip), pbUp->y());
-    pbDown->move(round(width - pbDown->width() - kButtonGap * pixelsPerTwip), pbDown->y());
+    layout::Placement placement;
+    std::ranges::transform(controls(), placement.begin(), &QWidget::geometry);
+    place(placement, true);
 }
 
 void frmMain::resizeEvent(QResizeEvent* event)
@@ -290,6 +225,15 @@ void frmMain::changeEvent(QEvent* event)
     // Restoring from minimised brings no resize of its own.
     if (event->type() == QEvent::WindowStateChange)
         Form_Resize();
+}
+
+bool frmMain::event(QEvent* event)
+{
+    // Qt asks for this once a control of the shown window has taken a new
+    // font or style: a desktop may change either while the program runs.
+    if (event->type() == QEvent::LayoutRequest)
+        layOut(size());
+    return QWidget::event(event);
 }
 
 bool frmMain::eventFilter(QObject* watched, QEvent* event)

@@ -2,9 +2,11 @@
 
 #include "core/merge_command.h"
 #include "list_box_entries.h"
+#include "window_layout.h"
 
 #include <QWidget>
 
+#include <array>
 #include <functional>
 #include <string>
 
@@ -56,12 +58,19 @@ protected:
     void resizeEvent(QResizeEvent* event) override;
     void moveEvent(QMoveEvent* event) override;
     void changeEvent(QEvent* event) override;
+    bool event(QEvent* event) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
 
 private:
     void showMessage(const std::string& text) override;
-    int scaled(double twips) const;
+    std::array<QWidget*, layout::kControls> controls() const;
+    // Fits the layout to the controls' fonts and style; the window keeps at
+    // least the size `atLeast`.
+    void layOut(QSize atLeast);
+    // Puts the controls at `placement`, following the window's width if
+    // asked to and not minimised.
+    void place(layout::Placement placement, bool followWidth);
 
     double factor_ = 1;
     int ruleWidth_ = -1; // the outer width the resize rule last used
