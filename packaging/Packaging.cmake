@@ -1,7 +1,9 @@
-# Installing beside the program, and the Debian package.
+# Installing beside the program, and the packages: Debian's, or Windows'.
 include(GNUInstallDirs)
 
-if(UNIX AND NOT APPLE)
+if(WIN32)
+  include(${CMAKE_CURRENT_LIST_DIR}/Windows.cmake)
+elseif(UNIX AND NOT APPLE)
   # The documents a Debian package carries, compressed as Debian wants them.
   foreach(doc changelog ordanex.1)
     execute_process(COMMAND gzip -9nc ${CMAKE_CURRENT_LIST_DIR}/${doc}
@@ -27,7 +29,6 @@ if(UNIX AND NOT APPLE)
   endif()
 endif()
 
-set(CPACK_GENERATOR DEB)
 set(CPACK_PACKAGE_NAME ordanex)
 set(CPACK_PACKAGE_VENDOR "The Ordanex developers")
 set(CPACK_PACKAGE_CONTACT "The Ordanex developers <maintainers@ordanex.example>")
@@ -36,14 +37,31 @@ set(CPACK_PACKAGE_DESCRIPTION
   "Ordanex is a small desktop tool that joins PDF files. Drop files from the
 file manager onto its list, order them, check the destination and press
 Merge: Ordanex starts pdftk, which joins the files in list order.")
-set(CPACK_PACKAGE_INSTALL_DIRECTORY ordanex)
-set(CPACK_PACKAGING_INSTALL_PREFIX /usr)
 set(CPACK_STRIP_FILES ON)
-set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
-set(CPACK_DEBIAN_PACKAGE_SECTION graphics)
-set(CPACK_DEBIAN_PACKAGE_PRIORITY optional)
-set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
-set(CPACK_DEBIAN_PACKAGE_DEPENDS "pdftk-java | pdftk")
-# Native windows in a Wayland session, rather than through XWayland.
-set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "qt6-wayland")
+if(WIN32)
+  # Both from one install tree: the zip by cpack, the MSI by wixl.
+  set(CPACK_GENERATOR ZIP External)
+  set(CPACK_PACKAGE_FILE_NAME Ordanex-${PROJECT_VERSION}-windows-x64)
+  set(CPACK_EXTERNAL_ENABLE_STAGING ON)
+  set(CPACK_EXTERNAL_REQUESTED_VERSIONS 1.0)
+  set(CPACK_EXTERNAL_PACKAGE_SCRIPT ${CMAKE_CURRENT_LIST_DIR}/windows-msi.cmake)
+  find_program(ORDANEX_WIXL wixl)
+  set(CPACK_ORDANEX_WIXL ${ORDANEX_WIXL})
+  set(CPACK_ORDANEX_WXS ${CMAKE_CURRENT_LIST_DIR}/ordanex.wxs)
+  set(CPACK_ORDANEX_ICON ${PROJECT_SOURCE_DIR}/assets/icons/ordanex.ico)
+  set(CPACK_ORDANEX_DESCRIPTION "${PROJECT_DESCRIPTION}")
+  # Never changes: it is how Windows Installer knows a later Ordanex.
+  set(CPACK_ORDANEX_UPGRADE_CODE 6B0C1F5E-2D4A-4C8E-9F3B-0A7D5E1C2B94)
+else()
+  set(CPACK_GENERATOR DEB)
+  set(CPACK_PACKAGE_INSTALL_DIRECTORY ordanex)
+  set(CPACK_PACKAGING_INSTALL_PREFIX /usr)
+  set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
+  set(CPACK_DEBIAN_PACKAGE_SECTION graphics)
+  set(CPACK_DEBIAN_PACKAGE_PRIORITY optional)
+  set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
+  set(CPACK_DEBIAN_PACKAGE_DEPENDS "pdftk-java | pdftk")
+  # Native windows in a Wayland session, rather than through XWayland.
+  set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "qt6-wayland")
+endif()
 include(CPack)

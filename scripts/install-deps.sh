@@ -14,7 +14,7 @@ test=(libgtest-dev libbenchmark-dev poppler-utils desktop-file-utils appstream
 bench=(xvfb xauth libx11-dev)
 package=(dpkg-dev dbus-daemon lintian file xvfb xauth xdotool x11-utils appstream-compose weston)
 windows=(googletest g++-mingw-w64-x86-64-posix binutils-mingw-w64-x86-64 wine wine64 ninja-build perl
-         dpkg-dev xvfb xauth openbox xdotool unzip fonts-dejavu-core)
+         dpkg-dev xvfb xauth openbox xdotool unzip fonts-dejavu-core wixl)
 
 wanted=("${build[@]}")
 case "${1:-build}" in

@@ -4,9 +4,11 @@
 #  - the core tests, and the window tests with the offscreen platform and
 #    with the windows platform under Xvfb and a window manager;
 #  - the version record and icon of Ordanex.exe;
-#  - the deploy folder and its zip: unzipped into a wine prefix of its own,
-#    with no other DLL path, Ordanex.exe starts, takes files dropped from an
-#    X program, and starts the pdftk.exe beside it with the exact command.
+#  - the zip and the MSI, which the build makes (cmake --build ... --target
+#    package): unzipped into a wine prefix of its own, with no other DLL
+#    path, Ordanex.exe starts, takes files dropped from an X program, and
+#    starts the pdftk.exe beside it with the exact command; the MSI installs,
+#    upgrades and uninstalls as tests/windows-msi.sh checks.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
@@ -22,8 +24,9 @@ cmake -S . -B $build -DCMAKE_TOOLCHAIN_FILE="$qt/lib/cmake/Qt6/qt.toolchain.cmak
   -DCMAKE_BUILD_TYPE=Release -DORDANEX_BENCHMARKS=OFF -DORDANEX_WERROR=$werror >/dev/null
 cmake --build $build --parallel 2
 
-# No dialogs offering wine's .NET and browser engines: Ordanex needs neither.
-export WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml="
+# No dialogs offering wine's .NET and browser engines, which Ordanex does not
+# need, and no menu entries of wine's on this machine's desktop.
+export WINEDEBUG=-all WINEDLLOVERRIDES="winemenubuilder.exe=d;mscoree,mshtml="
 echo "== tests under wine"
 WINEPREFIX="$PWD/$build/wine" ctest --test-dir $build --output-on-failure
 
@@ -50,54 +53,44 @@ done
 [ "$(grep -c 'RT_ICON \*/' <<<"$dump")" = 2 ] || { echo "the icon does not hold two pictures"; status=1; }
 [ $status = 0 ] && echo "version record and icon as specified"
 
-echo "== deploy folder and zip"
+echo "== the zip and the MSI, made by the build"
 version=$(sed -n 's/^project(Ordanex VERSION \([0-9.]*\) .*/\1/p' CMakeLists.txt)
 name=Ordanex-$version-windows-x64
-deploy=$build/deploy/$name
-rm -rf $build/deploy
-mkdir -p $deploy/platforms $deploy/styles
-cp $build/app/Ordanex.exe $deploy/
-cp "$qt/plugins/platforms/qwindows.dll" $deploy/platforms/
-cp "$qt/plugins/styles/qwindowsvistastyle.dll" $deploy/styles/
-sed "s/@ORDANEX_VERSION_TEXT@/$(sed -n 's/^set(ORDANEX_VERSION_TEXT "\(.*\)")/\1/p' CMakeLists.txt)/" \
-  packaging/windows-readme.txt.in >$deploy/README.txt
-# The DLLs these load, and the ones those load, from Qt's and the
-# compiler's; any other is Windows' own.
-search=("$qt/bin")
-for dll in libstdc++-6.dll libwinpthread-1.dll; do
-  search+=("$(dirname "$(x86_64-w64-mingw32-g++-posix -print-file-name=$dll)")")
-done
-pending=($deploy/Ordanex.exe $deploy/platforms/qwindows.dll $deploy/styles/qwindowsvistastyle.dll)
-while [ ${#pending[@]} -gt 0 ]; do
-  for dll in $(x86_64-w64-mingw32-objdump -p "${pending[0]}" | sed -n 's/^\s*DLL Name: //p'); do
-    [ -e "$deploy/$dll" ] && continue
-    for dir in "${search[@]}"; do
-      if [ -e "$dir/$dll" ]; then
-        cp "$dir/$dll" $deploy/
-        pending+=("$deploy/$dll")
-        break
-      fi
-    done
-  done
-  pending=("${pending[@]:1}")
-done
-# Symbols are for debugging here, not for the user's download.
-find $deploy \( -name '*.exe' -o -name '*.dll' \) -exec x86_64-w64-mingw32-strip --strip-unneeded {} +
-zip=$build/deploy/$name.zip
-(cd $build/deploy && cmake -E tar cf $name.zip --format=zip $name)
-echo "$zip: $(stat -c %s $zip) bytes"
-unzip -l $zip | awk 'NR > 3 && $4 && $4 !~ /\/$/ { print "  " $4 " (" $1 " bytes)" }' | sort
+rm -f $build/$name.zip $build/$name.msi
+cmake --build $build --target package >$build/package.log 2>&1 || {
+  tail -n 5 $build/package.log
+  echo "windows: making the zip and the MSI (cpack) failed; log: $build/package.log" >&2
+  exit 1
+}
+for package in $build/$name.zip $build/$name.msi; do echo "$package: $(stat -c %s $package) bytes"; done
+unzip -l $build/$name.zip | awk 'NR > 3 && $4 && $4 !~ /\/$/ { print "  " $4 " (" $1 " bytes)" }' | sort
+# A later version, for the upgrade, and one that Windows Installer cannot
+# take, which makes no MSI.
+IFS=. read -r major minor patch <<<"$version"
+later=$major.$minor.$((patch + 1))
+(cd $build && cpack -G External -D CPACK_PACKAGE_VERSION=$later -B later) >$build/later.log 2>&1 \
+  || { echo "windows: making the MSI of $later failed; log: $build/later.log"; exit 1; }
+if (cd $build && cpack -G External -D CPACK_PACKAGE_VERSION=$major.$minor.65536 -B unfit) >$build/unfit.log 2>&1 \
+   || ! grep -q "Windows Installer cannot take the version" $build/unfit.log || [ -n "$(find $build/unfit -name '*.msi')" ]; then
+  echo "windows: the version $major.$minor.65536 was not refused with a message (log: $build/unfit.log)"; status=1
+fi
 
 echo "== the unzipped Ordanex.exe under wine and Xvfb"
 unzipped=$build/unzipped
 rm -rf $unzipped "$PWD/$build/wine-clean"
 mkdir -p $unzipped
-(cd $unzipped && cmake -E tar xf ../deploy/$name.zip)
+(cd $unzipped && cmake -E tar xf ../$name.zip)
 # A stand-in for the file manager, built for this machine.
 cmake -S . -B build/test -DCMAKE_BUILD_TYPE=RelWithDebInfo -DORDANEX_WERROR=$werror >/dev/null
 cmake --build build/test --target drag_source >/dev/null
 env -u WINEPATH WINEPREFIX="$PWD/$build/wine-clean" xvfb-run -a -s "-screen 0 1024x768x24" \
   tests/windows-exe.sh "$PWD/$unzipped/$name" "$PWD/$build/tests/record_command.exe" \
   "$PWD/build/test/tools/drag_source" "$PWD/$build" || status=1
+
+echo "== the MSI under wine and Xvfb"
+env -u WINEPATH xvfb-run -a -s "-screen 0 1024x768x24" \
+  tests/windows-msi.sh "$PWD/$build/$name.msi" "$PWD/$build/later/Ordanex-$later-windows-x64.msi" \
+  "$PWD/$build/$name.zip" "$PWD/assets/icons/ordanex.ico" "$PWD/$build/tests/record_command.exe" \
+  "$PWD/build/test/tools/drag_source" "$PWD/$build/msi" || status=1
 
 exit $status

@@ -10,6 +10,14 @@ folder=$1 recorder=$2 drag_source=$3 shots=$4
 work=$(mktemp -d)
 trap 'kill $(jobs -p) 2>/dev/null; wineserver -k 2>/dev/null; rm -rf "$work"' EXIT
 fail() { echo "windows-exe: $*"; exit 1; }
+# The first shown window of that name, within a minute. xdotool gives up
+# on the whole search when a window it looks at vanishes, so ask again.
+find_window() {
+  for _ in $(seq 300); do
+    xdotool search --onlyvisible --name "$1" 2>/dev/null | head -n 1 | grep . && return
+    sleep 0.2
+  done
+}
 # Where a window is, as X Y WIDTH HEIGHT.
 place() { xdotool getwindowgeometry --shell "$1" | sed -n 's/^[XYWIDTHEG]*=//p' | head -n 4 | tr '\n' ' '; }
 
@@ -19,7 +27,7 @@ wineboot -i >/dev/null 2>&1
 cp "$recorder" "$folder/pdftk.exe"
 rm -f "$folder/pdftk.exe.txt"
 wine "$folder/Ordanex.exe" >/dev/null 2>&1 &
-window=$(timeout 60 xdotool search --sync --onlyvisible --name '^Ordanex$' | head -n 1)
+window=$(find_window '^Ordanex$')
 [ -n "$window" ] || fail "Ordanex.exe showed no window: the zip may lack a DLL"
 read -r x y _ <<<"$(place "$window")"
 
@@ -28,7 +36,7 @@ read -r x y _ <<<"$(place "$window")"
 first="$work/with blank ü.pdf" second="$work/zwei ß.pdf"
 touch "$first" "$second"
 "$drag_source" "$first" "$second" >/dev/null 2>&1 &
-source=$(timeout 20 xdotool search --sync --onlyvisible --name '^Drag source$' | head -n 1)
+source=$(find_window '^Drag source$')
 read -r sx sy _ <<<"$(place "$source")"
 sx=$((sx + 40)) sy=$((sy + 30)) tx=$((x + 150)) ty=$((y + 120))
 xdotool mousemove $sx $sy mousedown 1

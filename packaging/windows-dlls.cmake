@@ -1,0 +1,28 @@
+# Run by the install: puts beside the program the DLLs that `dll_files`
+# load, and the ones those load, found in `dll_folders` by the names their
+# imports give; any other DLL is Windows' own. Symbols are for debugging
+# here, not for the user's download, so with --strip these DLLs and the
+# installed `plugins` lose theirs.
+cmake_policy(VERSION 3.25)
+set(pending ${dll_files})
+set(placed "")
+while(pending)
+  list(POP_FRONT pending file)
+  execute_process(COMMAND ${objdump} -p ${file} OUTPUT_VARIABLE dump COMMAND_ERROR_IS_FATAL ANY)
+  string(REGEX MATCHALL "DLL Name: [^\n]+" imports "${dump}")
+  list(TRANSFORM imports REPLACE "^DLL Name: " "")
+  foreach(dll IN LISTS imports)
+    foreach(folder IN LISTS dll_folders)
+      if(NOT dll IN_LIST placed AND EXISTS "${folder}/${dll}")
+        file(INSTALL "${folder}/${dll}" DESTINATION "${CMAKE_INSTALL_PREFIX}")
+        list(APPEND placed ${dll})
+        list(APPEND pending "${folder}/${dll}")
+      endif()
+    endforeach()
+  endforeach()
+endwhile()
+if(CMAKE_INSTALL_DO_STRIP)
+  list(TRANSFORM placed PREPEND "$ENV{DESTDIR}${CMAKE_INSTALL_PREFIX}/")
+  list(TRANSFORM plugins PREPEND "$ENV{DESTDIR}${CMAKE_INSTALL_PREFIX}/")
+  execute_process(COMMAND ${strip} --strip-unneeded ${placed} ${plugins} COMMAND_ERROR_IS_FATAL ANY)
+endif()
