@@ -20,8 +20,7 @@ namespace {
 QUrl file(const QString& path) { return QUrl::fromLocalFile(path); }
 QString text(const fs::path& path) { return QString::fromStdU16String(path.u16string()); }
 
-// A whole drag as a file manager's arrives, the links also as text, or plain
-// text alone; returns the action taken.
+// A whole drag as a file manager's (its links also as text), or of plain text; returns the action taken.
 Qt::DropAction drag(QWidget* target, const QList<QUrl>& urls, Qt::DropActions offered = Qt::CopyAction)
 {
     QMimeData data;
