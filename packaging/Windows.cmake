@@ -3,23 +3,15 @@
 # compiler DLLs it loads, the Qt plugins it needs, and README.txt.
 
 # The plugins Qt loads at start: the windows platform and its native style.
-set(plugins "")
-foreach(plugin platforms:QWindowsIntegrationPlugin styles:QWindowsVistaStylePlugin)
-  string(REPLACE ":" ";" plugin ${plugin})
-  list(GET plugin 0 folder)
-  list(GET plugin 1 target)
-  install(FILES $<TARGET_FILE:Qt6::${target}> DESTINATION ${folder})
-  list(APPEND plugins $<TARGET_FILE:Qt6::${target}>)
-  list(APPEND installed_plugins ${folder}/$<TARGET_FILE_NAME:Qt6::${target}>)
-endforeach()
+install(FILES $<TARGET_FILE:Qt6::QWindowsIntegrationPlugin> DESTINATION platforms)
+install(FILES $<TARGET_FILE:Qt6::QWindowsVistaStylePlugin> DESTINATION styles)
 
 # The Qt and compiler DLLs these load, found where they were built.
 get_target_property(qt_core Qt6::Core IMPORTED_LOCATION_RELEASE)
 get_filename_component(dll_folders "${qt_core}" DIRECTORY)
 list(APPEND dll_folders ${ORDANEX_RUNTIME_DLL_FOLDERS})
 install(CODE "
-  set(dll_files \"$<TARGET_FILE:ordanex>;${plugins}\")
-  set(plugins \"${installed_plugins}\")
+  set(dll_files \"$<TARGET_FILE:ordanex>;$<TARGET_FILE:Qt6::QWindowsIntegrationPlugin>;$<TARGET_FILE:Qt6::QWindowsVistaStylePlugin>\")
   set(dll_folders \"${dll_folders}\")
   set(objdump \"${CMAKE_OBJDUMP}\")
   set(strip \"${CMAKE_STRIP}\")")

@@ -1,8 +1,8 @@
 # Run by the install: puts beside the program the DLLs that `dll_files`
 # load, and the ones those load, found in `dll_folders` by the names their
 # imports give; any other DLL is Windows' own. Symbols are for debugging
-# here, not for the user's download, so with --strip these DLLs and the
-# installed `plugins` lose theirs.
+# here, not for the user's download, so with --strip every DLL this install
+# placed loses them.
 cmake_policy(VERSION 3.25)
 set(pending ${dll_files})
 set(placed "")
@@ -22,7 +22,8 @@ while(pending)
   endforeach()
 endwhile()
 if(CMAKE_INSTALL_DO_STRIP)
-  list(TRANSFORM placed PREPEND "$ENV{DESTDIR}${CMAKE_INSTALL_PREFIX}/")
-  list(TRANSFORM plugins PREPEND "$ENV{DESTDIR}${CMAKE_INSTALL_PREFIX}/")
-  execute_process(COMMAND ${strip} --strip-unneeded ${placed} ${plugins} COMMAND_ERROR_IS_FATAL ANY)
+  set(dlls ${CMAKE_INSTALL_MANIFEST_FILES})
+  list(FILTER dlls INCLUDE REGEX "\\.dll$")
+  list(TRANSFORM dlls PREPEND "$ENV{DESTDIR}")
+  execute_process(COMMAND ${strip} --strip-unneeded ${dlls} COMMAND_ERROR_IS_FATAL ANY)
 endif()

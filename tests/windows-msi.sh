@@ -22,7 +22,7 @@ trap 'wineserver -k 2>/dev/null' EXIT
 status=0
 fail() { echo "windows-msi: $*"; status=1; }
 # msiexec's status, of which wine keeps the low byte.
-install() { wine msiexec "$@" /qn >/dev/null 2>&1; local rc=$?; wineserver -w; return $rc; }
+msiexec() { wine msiexec "$@" /qn >/dev/null 2>&1; local rc=$?; wineserver -w; return $rc; }
 snapshot() {
   (cd "$WINEPREFIX" && find drive_c -not -type l | sort) >"$work/files-$1"
   wine reg export HKCU "$work/hkcu.reg" /y >/dev/null 2>&1 && wineserver -w
@@ -43,7 +43,7 @@ same_icon() { [ -n "$1" ] && cmp -s "$(winepath -u "$1" 2>/dev/null)" "$icon"; }
 
 wineboot -i >/dev/null 2>&1 && wineserver -w
 snapshot before
-install /i "$msi" || fail "the silent install failed"
+msiexec /i "$msi" || fail "the silent install failed"
 
 folder_dos="$(wine cmd /c 'echo %LOCALAPPDATA%' 2>/dev/null | tr -d '\r')\\Programs\\Ordanex"
 folder=$(winepath -u "$folder_dos" 2>/dev/null)
@@ -68,14 +68,14 @@ echo "windows-msi: uninstall entry $(entries), icon $product_icon"
 
 "$(dirname "$0")/windows-exe.sh" "$folder" "$recorder" "$drag_source" "$work" || status=1
 
-install /i "$later" || fail "the upgrade failed"
+msiexec /i "$later" || fail "the upgrade failed"
 [ "$(entries)" = "$(entry "$later")" ] || fail "after the upgrade: $(entries)"
-install /i "$msi"
+msiexec /i "$msi"
 [ $? = $((1603 % 256)) ] || fail "the earlier version was not refused"
 [ "$(entries)" = "$(entry "$later")" ] || fail "after the refused downgrade: $(entries)"
 echo "windows-msi: upgraded to $(version "$later") with one entry, and refused $(version "$msi") after it"
 
-install /x "$later" || fail "the silent uninstall failed"
+msiexec /x "$later" || fail "the silent uninstall failed"
 [ -z "$(entries)" ] || fail "an uninstall entry is left: $(entries)"
 snapshot after
 # What may differ: Windows Installer's own empty folders and keys, which

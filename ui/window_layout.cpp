@@ -47,6 +47,13 @@ int inkWidth(const QWidget& control, const QString& caption)
     return control.fontMetrics().boundingRect(QString(caption).remove(u'&')).right() + 1;
 }
 
+// The room a label keeps between its text and what follows it: a quarter
+// of the font's height.
+int labelGap(const Measures& measures)
+{
+    return (measures.textHeight + 3) / 4;
+}
+
 } // namespace
 
 Measures measure(const QLabel& caption, const QLabel& fieldLabel, const QLineEdit& field,
@@ -67,11 +74,6 @@ Measures measure(const QLabel& caption, const QLabel& fieldLabel, const QLineEdi
     for (std::size_t i = 0; i < buttons.size(); ++i)
         m.buttonText[i] = QSize(inkWidth(*buttons[i], buttons[i]->text()), buttons[i]->fontMetrics().height());
     return m;
-}
-
-int labelGap(const Measures& measures)
-{
-    return (measures.textHeight + 3) / 4;
 }
 
 double fitFactor(const Measures& m)

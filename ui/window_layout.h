@@ -32,9 +32,6 @@ struct Measures {
 Measures measure(const QLabel& caption, const QLabel& fieldLabel, const QLineEdit& field,
                  const std::array<const QPushButton*, 3>& buttons);
 
-// The room a label keeps between its text and what follows it.
-int labelGap(const Measures& measures);
-
 // The smallest factor, never below 1, at which every caption is whole.
 double fitFactor(const Measures& measures);
 
