@@ -21,8 +21,8 @@ void noDesktop(QtMsgType type, const QMessageLogContext& context, const QString&
     }
     const auto shown = [](const char* name) {
         const char* value = std::getenv(name);
-        return QStringLiteral("%1=%2").arg(QLatin1String(name),
-                                           value ? QString::fromLocal8Bit(value) : QStringLiteral("(unset)"));
+        return QStringLiteral("%1=%2").arg(
+            QLatin1String(name), value ? QString::fromLocal8Bit(value) : QStringLiteral("(unset)"));
     };
     std::fprintf(stderr,
                  "Ordanex needs a desktop (X11 or Wayland), and none could be reached.\n"

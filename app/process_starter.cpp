@@ -15,9 +15,10 @@ StartResult DetachedStarter::start(const CommandLine& command)
     process.setProgram(QString::fromStdString(command.arguments.front()));
 #ifdef Q_OS_WIN
     std::wstring text = QString::fromStdString(command.text).toStdWString();
-    process.setCreateProcessArgumentsModifier([text](QProcess::CreateProcessArguments* args) mutable {
-        prepareToolStart(text, args->arguments, args->flags, *args->startupInfo);
-    });
+    process.setCreateProcessArgumentsModifier(
+        [text](QProcess::CreateProcessArguments* args) mutable {
+            prepareToolStart(text, args->arguments, args->flags, *args->startupInfo);
+        });
 #else
     // Each piece is its own argument and no shell sees them, so a quote or
     // a blank inside a path stays part of that path.

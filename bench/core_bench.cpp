@@ -43,8 +43,11 @@ void BuildCommand(benchmark::State& state)
         benchmark::DoNotOptimize(command.run("/usr/bin", list, "/home/user/nonexistent/out.pdf"));
     state.SetComplexityN(state.range(0));
 }
-BENCHMARK(BuildCommand)->RangeMultiplier(4)->Range(512, EntryList::kMaxEntries)
-    ->Complexity(benchmark::oN)->Unit(benchmark::kMillisecond);
+BENCHMARK(BuildCommand)
+    ->RangeMultiplier(4)
+    ->Range(512, EntryList::kMaxEntries)
+    ->Complexity(benchmark::oN)
+    ->Unit(benchmark::kMillisecond);
 
 void FillList(benchmark::State& state)
 {
@@ -56,8 +59,11 @@ void FillList(benchmark::State& state)
     }
     state.SetComplexityN(state.range(0));
 }
-BENCHMARK(FillList)->RangeMultiplier(4)->Range(512, EntryList::kMaxEntries)
-    ->Complexity(benchmark::oN)->Unit(benchmark::kMillisecond);
+BENCHMARK(FillList)
+    ->RangeMultiplier(4)
+    ->Range(512, EntryList::kMaxEntries)
+    ->Complexity(benchmark::oN)
+    ->Unit(benchmark::kMillisecond);
 
 void MoveUpNearEnd(benchmark::State& state)
 {
@@ -69,7 +75,9 @@ void MoveUpNearEnd(benchmark::State& state)
     }
     state.SetComplexityN(state.range(0));
 }
-BENCHMARK(MoveUpNearEnd)->RangeMultiplier(4)->Range(512, EntryList::kMaxEntries)
+BENCHMARK(MoveUpNearEnd)
+    ->RangeMultiplier(4)
+    ->Range(512, EntryList::kMaxEntries)
     ->Complexity(benchmark::o1);
 
 void RemoveSelectedNearEnd(benchmark::State& state)
@@ -84,7 +92,9 @@ void RemoveSelectedNearEnd(benchmark::State& state)
     }
     state.SetComplexityN(state.range(0));
 }
-BENCHMARK(RemoveSelectedNearEnd)->RangeMultiplier(4)->Range(512, EntryList::kMaxEntries)
+BENCHMARK(RemoveSelectedNearEnd)
+    ->RangeMultiplier(4)
+    ->Range(512, EntryList::kMaxEntries)
     ->Complexity(benchmark::o1);
 
 } // namespace

@@ -29,7 +29,8 @@ int main(int argc, char* argv[])
     QApplication app(argc, argv);
     QList<QUrl> urls;
     for (int i = 0; i < ordanex::EntryList::kMaxEntries; ++i)
-        urls.append(QUrl::fromLocalFile(QStringLiteral("/home/user/scans/2026/page-%1.pdf").arg(i)));
+        urls.append(
+            QUrl::fromLocalFile(QStringLiteral("/home/user/scans/2026/page-%1.pdf").arg(i)));
 
     std::vector<double> times;
     for (int run = 0; run < 10; ++run) {
@@ -52,8 +53,8 @@ int main(int argc, char* argv[])
         times.push_back(timer.nsecsElapsed() / 1e6);
         if (window.entries().count() != ordanex::EntryList::kMaxEntries)
             return 1;
-        std::printf("drop of %d files to painted list: %.1f ms\n",
-                    ordanex::EntryList::kMaxEntries, times.back());
+        std::printf("drop of %d files to painted list: %.1f ms\n", ordanex::EntryList::kMaxEntries,
+                    times.back());
     }
     std::sort(times.begin(), times.end());
     std::printf("median: %.1f ms\n", (times[4] + times[5]) / 2);

@@ -62,7 +62,7 @@ int main(int argc, char* argv[])
     waitpid(child, nullptr, 0);
     XCloseDisplay(display);
 
-    std::printf("%.1f %ld\n",
-                std::chrono::duration<double, std::milli>(mapped - start).count(), rss);
+    std::printf("%.1f %ld\n", std::chrono::duration<double, std::milli>(mapped - start).count(),
+                rss);
     return 0;
 }

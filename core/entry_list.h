@@ -66,7 +66,10 @@ private:
 class MemoryEntryList final : public EntryList {
 protected:
     int storedCount() const override { return static_cast<int>(texts_.size()); }
-    std::string storedText(int index) const override { return texts_[static_cast<std::size_t>(index)]; }
+    std::string storedText(int index) const override
+    {
+        return texts_[static_cast<std::size_t>(index)];
+    }
     void storeText(int index, std::string_view text) override;
     int storedSelection() const override { return selection_; }
     void storeSelection(int index) override { selection_ = index; }

@@ -41,8 +41,8 @@ public:
 };
 
 enum class MergeOutcome {
-    Nothing,     // the list was empty
-    Rejected,    // the input was refused with a message; nothing started
+    Nothing,  // the list was empty
+    Rejected, // the input was refused with a message; nothing started
     Started,
     StartFailed, // the tool could not be started; the user was told why
 };

@@ -11,7 +11,11 @@ using Entries = std::vector<std::string>;
 
 TEST(DestinationRule, ReplacesOnlyTheFileNamesExtension)
 {
-    const struct { PathStyle style; const char* path; const char* destination; } cases[] = {
+    const struct {
+        PathStyle style;
+        const char* path;
+        const char* destination;
+    } cases[] = {
         {PathStyle::Unix, "/u/report.PDF", "/u/report_Out.pdf"},
         {PathStyle::Unix, "a.b.pdf", "a.b_Out.pdf"},
         {PathStyle::Unix, "/u/report.", "/u/report_Out.pdf"},
@@ -29,7 +33,10 @@ TEST(DestinationRule, ReplacesOnlyTheFileNamesExtension)
 struct Merge : ProgramStarter, MessageDisplay {
     std::vector<CommandLine> starts;
     Entries shown;
-    StartResult start(const CommandLine& command) override { return starts.push_back(command), StartResult{true, {}}; }
+    StartResult start(const CommandLine& command) override
+    {
+        return starts.push_back(command), StartResult{true, {}};
+    }
     void showMessage(const std::string& text) override { shown.push_back(text); }
     MergeOutcome run(const Entries& entries, const std::string& destination,
                      const std::string& appDir = "/opt", PathStyle style = PathStyle::Unix)
@@ -42,15 +49,38 @@ struct Merge : ProgramStarter, MessageDisplay {
 
 TEST(MergeCommand, StartsTheToolWithEveryPieceVerbatim)
 {
-    const struct { PathStyle style; std::string appDir; Entries entries; std::string destination; std::string text; std::string tool; } cases[] = {
-        {PathStyle::Windows, "C:\\Program Files\\Ordanex", {"C:\\docs\\b.pdf", "C:\\docs\\a.pdf"}, "C:\\docs\\a_Out.pdf",
+    const struct {
+        PathStyle style;
+        std::string appDir;
+        Entries entries;
+        std::string destination;
+        std::string text;
+        std::string tool;
+    } cases[] = {
+        {PathStyle::Windows,
+         "C:\\Program Files\\Ordanex",
+         {"C:\\docs\\b.pdf", "C:\\docs\\a.pdf"},
+         "C:\\docs\\a_Out.pdf",
          R"("C:\Program Files\Ordanex\pdftk.exe" "C:\docs\b.pdf" "C:\docs\a.pdf" output "C:\docs\a_Out.pdf")",
          "C:\\Program Files\\Ordanex\\pdftk.exe"},
-        {PathStyle::Windows, "C:\\", {"a.pdf"}, "", R"("C:\\pdftk.exe" "a.pdf" output "")", "C:\\\\pdftk.exe"},
-        {PathStyle::Unix, "/my apps", {"/d/my file.pdf", R"(/d/x" output "/home/u/report.pdf)", "/d/my file.pdf"}, "/d/o ut.pdf",
+        {PathStyle::Windows,
+         "C:\\",
+         {"a.pdf"},
+         "",
+         R"("C:\\pdftk.exe" "a.pdf" output "")",
+         "C:\\\\pdftk.exe"},
+        {PathStyle::Unix,
+         "/my apps",
+         {"/d/my file.pdf", R"(/d/x" output "/home/u/report.pdf)", "/d/my file.pdf"},
+         "/d/o ut.pdf",
          R"("/my apps/pdftk" "/d/my file.pdf" "/d/x" output "/home/u/report.pdf" "/d/my file.pdf" output "/d/o ut.pdf")",
          "/my apps/pdftk"},
-        {PathStyle::Unix, "/opt", {"/a.pdf"}, "/x=y.pdf", R"("/opt/pdftk" "/a.pdf" output "/x=y.pdf")", "/opt/pdftk"},
+        {PathStyle::Unix,
+         "/opt",
+         {"/a.pdf"},
+         "/x=y.pdf",
+         R"("/opt/pdftk" "/a.pdf" output "/x=y.pdf")",
+         "/opt/pdftk"},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.text);
@@ -68,11 +98,17 @@ TEST(MergeCommand, StartsTheToolWithEveryPieceVerbatim)
 TEST(MergeCommand, TellsWhyNothingRuns)
 {
     const std::string equals = "Only ASCI Characters in Inputfilenames allowed! ('=' is not valid)";
-    const struct { Entries entries; std::string destination, message; MergeOutcome outcome = MergeOutcome::Rejected; } cases[] = {
+    const struct {
+        Entries entries;
+        std::string destination, message;
+        MergeOutcome outcome = MergeOutcome::Rejected;
+    } cases[] = {
         {{"/a=.pdf", "/b.pdf"}, "/o.pdf", equals},
         {{"/a.pdf", "/b.pdf", "=c.pdf"}, "/o.pdf", equals},
         {{"/a.pdf", "/b=.pdf"}, "/a.pdf", equals},
-        {{"/a.pdf", "/b.pdf"}, "/b.pdf", "The destination is one of the files to merge. Choose another destination."},
+        {{"/a.pdf", "/b.pdf"},
+         "/b.pdf",
+         "The destination is one of the files to merge. Choose another destination."},
         {{}, "/o.pdf", "", MergeOutcome::Nothing},
     };
     for (const auto& c : cases) {

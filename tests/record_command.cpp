@@ -11,10 +11,16 @@ int main()
 {
     STARTUPINFOW startup{};
     GetStartupInfoW(&startup);
-    const bool shown = (startup.dwFlags & STARTF_USESHOWWINDOW) && startup.wShowWindow == SW_SHOWNORMAL && GetConsoleWindow();
-    const std::wstring record = GetCommandLineW() + std::wstring(shown ? L"\nshown in a console\n" : L"\nnot shown in a console\n");
+    const bool shown = (startup.dwFlags & STARTF_USESHOWWINDOW) &&
+                       startup.wShowWindow == SW_SHOWNORMAL && GetConsoleWindow();
+    const std::wstring record =
+        GetCommandLineW() +
+        std::wstring(shown ? L"\nshown in a console\n" : L"\nnot shown in a console\n");
     wchar_t self[MAX_PATH];
     GetModuleFileNameW(nullptr, self, MAX_PATH);
     FILE* out = _wfopen((std::wstring(self) + L".txt").c_str(), L"wb");
-    return out && std::fwrite(record.data(), 2, record.size(), out) == record.size() && std::fclose(out) == 0 ? 0 : 1;
+    return out && std::fwrite(record.data(), 2, record.size(), out) == record.size() &&
+                   std::fclose(out) == 0
+               ? 0
+               : 1;
 }

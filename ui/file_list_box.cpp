@@ -12,8 +12,7 @@
 
 namespace ordanex {
 
-FileListBox::FileListBox(QWidget* parent)
-    : QListWidget(parent)
+FileListBox::FileListBox(QWidget* parent) : QListWidget(parent)
 {
     setSelectionMode(QAbstractItemView::SingleSelection);
     setSortingEnabled(false);
@@ -68,7 +67,9 @@ DroppedFiles localFiles(const QMimeData* data)
         // only a path showing U+FFFD needs its bytes looked at.
         const QString path = url.toLocalFile();
         if (path.contains(QChar::ReplacementCharacter) &&
-            !QUtf8StringView(QByteArray::fromPercentEncoding(url.path(QUrl::FullyEncoded).toLatin1())).isValidUtf8())
+            !QUtf8StringView(
+                 QByteArray::fromPercentEncoding(url.path(QUrl::FullyEncoded).toLatin1()))
+                 .isValidUtf8())
             files.unreadable.append(QFileInfo(path).fileName());
         else
             files.paths.append(QDir::toNativeSeparators(path));
@@ -95,8 +96,9 @@ bool FileListBox::offerDrop(QDropEvent* event) const
 void FileListBox::dragEnterEvent(QDragEnterEvent* event)
 {
     const QMimeData* data = event->mimeData();
-    dragHasFiles_ = data && data->hasUrls() &&
-                    std::ranges::any_of(data->urls(), [](const QUrl& url) { return url.isLocalFile(); });
+    dragHasFiles_ =
+        data && data->hasUrls() &&
+        std::ranges::any_of(data->urls(), [](const QUrl& url) { return url.isLocalFile(); });
     if (offerDrop(event))
         event->accept();
     else
@@ -147,7 +149,8 @@ bool FileListBox::viewportEvent(QEvent* event)
     if (toolTip().isEmpty())
         QToolTip::hideText();
     else
-        QToolTip::showText(help->globalPos(), toolTip(), viewport(), rowArea(rowNearest(help->pos())));
+        QToolTip::showText(help->globalPos(), toolTip(), viewport(),
+                           rowArea(rowNearest(help->pos())));
     return true;
 }
 

@@ -39,11 +39,14 @@ QAccessibleInterface* accessibleWindow(const QString& className, QObject* object
 
 // Says how many of a drop's files were left out and why, and names the
 // first few of them, so that the user knows which files to look at.
-QString notAdded(qsizetype count, const QString& whyOne, const QString& whyMany, const QStringList& names)
+QString notAdded(qsizetype count, const QString& whyOne, const QString& whyMany,
+                 const QStringList& names)
 {
     constexpr qsizetype kNamesShown = 5;
-    QString text = count == 1 ? QStringLiteral("1 of the dropped files was not added: ") + whyOne
-                              : QStringLiteral("%1 of the dropped files were not added: ").arg(count) + whyMany;
+    QString text =
+        count == 1
+            ? QStringLiteral("1 of the dropped files was not added: ") + whyOne
+            : QStringLiteral("%1 of the dropped files were not added: ").arg(count) + whyMany;
     const qsizetype shown = std::min(kNamesShown, names.size());
     for (const QString& name : names.first(shown))
         text += u'\n' + name;
@@ -121,7 +124,8 @@ std::array<QWidget*, layout::kControls> frmMain::controls() const
 
 void frmMain::layOut(QSize atLeast)
 {
-    const layout::Measures measures = layout::measure(*Label1, *Label2, *dfDestination, {dfMerge, pbUp, pbDown});
+    const layout::Measures measures =
+        layout::measure(*Label1, *Label2, *dfDestination, {dfMerge, pbUp, pbDown});
     factor_ = layout::fitFactor(measures);
     setMinimumSize(layout::minimumClientSize(factor_));
     // The window grows to what the font needs, and keeps any size the user
@@ -161,8 +165,10 @@ void frmMain::lbFilelist_OLEDragDrop(const QStringList& paths, const QStringList
             dfDestination->setText(QString::fromStdString(DestinationRule::apply(texts.front())));
         const auto added = static_cast<qsizetype>(entries_.addAll(texts));
         if (added < paths.size()) {
-            const QString limit = QStringLiteral("the list holds at most %1 files.").arg(EntryList::kMaxEntries);
-            notices.append(notAdded(paths.size() - added, limit, limit, {QFileInfo(paths[added]).fileName()}));
+            const QString limit =
+                QStringLiteral("the list holds at most %1 files.").arg(EntryList::kMaxEntries);
+            notices.append(
+                notAdded(paths.size() - added, limit, limit, {QFileInfo(paths[added]).fileName()}));
         }
     }
     if (!notices.isEmpty())
@@ -194,7 +200,8 @@ void frmMain::pbDown_Click()
 
 void frmMain::dfMerge_Click()
 {
-    MergeCommand(starter_, *this).run(appDirectory_(), entries_, dfDestination->text().toStdString());
+    MergeCommand(starter_, *this)
+        .run(appDirectory_(), entries_, dfDestination->text().toStdString());
 }
 
 void frmMain::Form_Resize()

@@ -17,13 +17,13 @@ namespace {
 constexpr double kTwipsPerPixel = 15.0;
 
 constexpr std::array<QRect, kControls> kDesign{{
-    {120, 480, 7455, 3570}, // List
-    {120, 120, 3375, 375},  // Caption
+    {120, 480, 7455, 3570},  // List
+    {120, 120, 3375, 375},   // Caption
     {1200, 4200, 6855, 375}, // Field
-    {120, 4200, 975, 375},  // FieldLabel
+    {120, 4200, 975, 375},   // FieldLabel
     {6840, 4680, 1215, 495}, // Merge
-    {7680, 480, 615, 495},  // Up
-    {7680, 1320, 615, 495}, // Down
+    {7680, 480, 615, 495},   // Up
+    {7680, 1320, 615, 495},  // Down
 }};
 constexpr int kClientWidth = 8460;
 constexpr int kClientHeight = 5295;
@@ -69,10 +69,12 @@ Measures measure(const QLabel& caption, const QLabel& fieldLabel, const QLineEdi
     option.initFrom(buttons[0]);
     option.features = QStyleOptionButton::AutoDefaultButton;
     option.rect = QRect(0, 0, 1000, 1000);
-    const QRect inside = buttons[0]->style()->subElementRect(QStyle::SE_PushButtonContents, &option, buttons[0]);
+    const QRect inside =
+        buttons[0]->style()->subElementRect(QStyle::SE_PushButtonContents, &option, buttons[0]);
     m.buttonFrame = option.rect.size() - inside.size();
     for (std::size_t i = 0; i < buttons.size(); ++i)
-        m.buttonText[i] = QSize(inkWidth(*buttons[i], buttons[i]->text()), buttons[i]->fontMetrics().height());
+        m.buttonText[i] =
+            QSize(inkWidth(*buttons[i], buttons[i]->text()), buttons[i]->fontMetrics().height());
     return m;
 }
 
@@ -106,12 +108,14 @@ Placement place(const Measures& m, double factor)
                      scaled(d.height(), factor));
     }
     // A label grows to its text rather than cut it off.
-    p[Caption].setWidth(std::min(std::max(m.captionInk, p[Caption].width()),
-                                 scaled(kMinClientWidth - kDesign[Caption].left(), factor) - labelGap(m)));
+    p[Caption].setWidth(
+        std::min(std::max(m.captionInk, p[Caption].width()),
+                 scaled(kMinClientWidth - kDesign[Caption].left(), factor) - labelGap(m)));
     p[FieldLabel].setWidth(std::max(m.fieldLabelInk, p[FieldLabel].width()));
     // Where the design leaves too little room after "Destination:", the
     // field gives up just what is missing, at its left.
-    p[Field].setLeft(std::max(p[Field].left(), p[FieldLabel].left() + m.fieldLabelInk + labelGap(m)));
+    p[Field].setLeft(
+        std::max(p[Field].left(), p[FieldLabel].left() + m.fieldLabelInk + labelGap(m)));
     return p;
 }
 

@@ -21,11 +21,11 @@ using Placement = std::array<QRect, kControls>;
 
 // What the desktop's fonts and style make of the controls, in pixels.
 struct Measures {
-    int captionInk = 0;    // how far the list's caption reaches
-    int fieldLabelInk = 0; // how far "Destination:" reaches
-    int textHeight = 0;    // one line of the labels' font
-    int fieldHeight = 0;   // the least height the field's style allows
-    QSize buttonFrame{};   // what a button's style draws around its caption
+    int captionInk = 0;                // how far the list's caption reaches
+    int fieldLabelInk = 0;             // how far "Destination:" reaches
+    int textHeight = 0;                // one line of the labels' font
+    int fieldHeight = 0;               // the least height the field's style allows
+    QSize buttonFrame{};               // what a button's style draws around its caption
     std::array<QSize, 3> buttonText{}; // Merge, Up, Down: caption width, line height
 };
 
