@@ -8,7 +8,7 @@
 set -euo pipefail
 
 build=(cmake make g++ pkgconf qt6-base-dev qt6-wayland libgl-dev pdftk-java)
-test=(libgtest-dev libbenchmark-dev poppler-utils desktop-file-utils appstream
+test=(clang-format libgtest-dev libbenchmark-dev poppler-utils desktop-file-utils appstream
       fonts-dejavu-core xvfb xauth openbox dbus-daemon)
 
 bench=(xvfb xauth libx11-dev)

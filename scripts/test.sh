@@ -1,6 +1,6 @@
 #!/usr/bin/env bash
-# Installs what is missing, builds everything and runs every test: the size
-# of the tests against the code, the normal build (with valgrind on the
+# Installs what is missing, builds everything and runs every test: the
+# format of the C++, the size of the tests against the code, the normal build (with valgrind on the
 # core), a second build under Address- and UndefinedBehaviorSanitizer, the
 # Debian package (installed and started only in CI), and, last, so that a
 # failure there leaves the Linux results standing, the Windows stage.
@@ -12,6 +12,9 @@ scripts/install-deps.sh test
 werror=OFF
 [ "${CI:-}" = true ] && werror=ON
 section() { echo "== $* (at ${SECONDS}s)"; }
+
+section "format of the C++"
+scripts/format.sh --check
 
 section "size of the tests"
 scripts/test-size.sh

@@ -1,0 +1,18 @@
+#!/usr/bin/env bash
+# Formats every C++ file of the project with its .clang-format.
+#   scripts/format.sh           formats the files in place
+#   scripts/format.sh --check   changes nothing; names the files that differ, and fails if any do
+set -euo pipefail
+cd "$(dirname "$0")/.."
+mapfile -t files < <(git ls-files -- '*.cpp' '*.h')
+if [ "${1:-}" != --check ]; then
+  clang-format -i "${files[@]}"
+  exit 0
+fi
+differ=()
+for file in "${files[@]}"; do
+  clang-format "$file" | cmp -s - "$file" || differ+=("$file")
+done
+[ ${#differ[@]} -eq 0 ] && { echo "all ${#files[@]} C++ files are formatted"; exit 0; }
+echo "not formatted as .clang-format says (scripts/format.sh formats them): ${differ[*]}" >&2
+exit 1
