@@ -13,14 +13,11 @@ int main()
     GetStartupInfoW(&startup);
     const bool shown = (startup.dwFlags & STARTF_USESHOWWINDOW) &&
                        startup.wShowWindow == SW_SHOWNORMAL && GetConsoleWindow();
-    const std::wstring record =
-        GetCommandLineW() +
-        std::wstring(shown ? L"\nshown in a console\n" : L"\nnot shown in a console\n");
+    const std::wstring record = std::wstring(GetCommandLineW()) +
+                                (shown ? L"\nshown in a console\n" : L"\nnot shown in a console\n");
     wchar_t self[MAX_PATH];
     GetModuleFileNameW(nullptr, self, MAX_PATH);
     FILE* out = _wfopen((std::wstring(self) + L".txt").c_str(), L"wb");
-    return out && std::fwrite(record.data(), 2, record.size(), out) == record.size() &&
-                   std::fclose(out) == 0
-               ? 0
-               : 1;
+    const bool written = out && std::fwrite(record.data(), 2, record.size(), out) == record.size();
+    return out && std::fclose(out) == 0 && written ? 0 : 1;
 }
