@@ -14,6 +14,6 @@ until [ -S "$runtime/ordanex-test" ]; do
   sleep 0.1
 done
 said=$(timeout 5 env -i PATH="$PATH" XDG_RUNTIME_DIR="$runtime" WAYLAND_DISPLAY=ordanex-test \
-  WAYLAND_DEBUG=1 "$@" 2>&1 | grep -E 'xdg_toplevel@[0-9]+\.set_(title|app_id)' | sort -u)
+  WAYLAND_DEBUG=1 "$@" 2>&1 | grep -E 'xdg_toplevel[@#][0-9]+\.set_(title|app_id)' | sort -u)
 echo "under weston:" $said
 echo "$said" | grep -qF 'set_title("Ordanex")' && echo "$said" | grep -qF 'set_app_id("org.ordanex.Ordanex")'
