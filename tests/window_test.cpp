@@ -52,7 +52,7 @@ class WindowTest : public QObject {
     std::unique_ptr<frmMain> w;
 
     static QString text(const fs::path& p) { return QString::fromStdU16String(p.u16string()); }
-    static QUrl file(const fs::path& path) { return QUrl::fromLocalFile(text(path)); }
+    static QUrl file(const QString& path) { return QUrl::fromLocalFile(path); }
     // A whole drag as a file manager's (its links also as text), or of plain
     // text, to the right of any text in the field; returns the action taken.
     static Qt::DropAction drag(QWidget* target, const QList<QUrl>& urls,
@@ -370,7 +370,7 @@ private slots:
         DetachedStarter real;
         frmMain window(real, appDirectory);
         Boxes boxes;
-        drag(window.lbFilelist->viewport(), {file(blank)});
+        drag(window.lbFilelist->viewport(), {file(text(blank))});
         // With no pdftk there yet, then with an input as the destination, spelt otherwise.
         QTest::mouseClick(window.dfMerge, Qt::LeftButton);
         window.dfDestination->setText(text(work / ".." / "work" / "with blank.pdf"));
@@ -384,7 +384,7 @@ private slots:
         // A name that a command split at its quotes would turn into an output, victim.pdf.
         const fs::path quote = work / R"(a" output "victim.pdf)";
         fs::copy_file(data / "one-page.pdf", quote);
-        drag(window.lbFilelist->viewport(), {file(quote)});
+        drag(window.lbFilelist->viewport(), {file(text(quote))});
         fs::create_symlink(ORDANEX_PDFTK, tool);
         fs::current_path(work);
         window.dfDestination->setText(text(work / "out.pdf"));
