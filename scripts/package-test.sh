@@ -1,8 +1,8 @@
 #!/usr/bin/env bash
 # Builds the Debian package and checks its contents, metadata and lintian's
 # verdict. With CI=true as root (a throwaway machine), or with --install, it
-# also installs the package with apt, starts the installed program from the
-# desktop entry's Exec line under Xvfb, checks its window, and removes it.
+# also installs the package with apt, starts the installed program and checks
+# its window under X and Wayland (tests/installed.sh), and removes it.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
@@ -52,23 +52,7 @@ echo "package: $deb checked ($(stat -c %s "$deb") bytes)"
 
 if [ "${1:-}" = --install ] || { [ "${CI:-}" = true ] && [ "$(id -u)" -eq 0 ]; }; then
   apt-get install -y -qq "./$deb" >/dev/null
-  exec_line=$(sed -n 's/^Exec=//p' /usr/share/applications/org.ordanex.Ordanex.desktop)
-  wm_class=$(sed -n 's/^StartupWMClass=//p' /usr/share/applications/org.ordanex.Ordanex.desktop)
-  # With a session bus of its own, as a desktop gives it.
-  dbus-run-session -- xvfb-run -a bash -c '
-    '"$exec_line"' & program=$!
-    window=$(timeout 20 xdotool search --sync --onlyvisible --name "^Ordanex\$" | head -n 1)
-    title=$(xprop -id "$window" _NET_WM_NAME)
-    class=$(xprop -id "$window" WM_CLASS)
-    icons=$(xprop -id "$window" _NET_WM_ICON | grep -o "Icon ([0-9]* x [0-9]*)" | sort -u | tr "\n" " ")
-    kill $program
-    echo "installed program: $title; $class; $icons"
-    [ "$title" = "_NET_WM_NAME(UTF8_STRING) = \"Ordanex\"" ] && [[ $icons == *"32 x 32"*"48 x 48"* ]] &&
-      [[ $class == *", \"'"$wm_class"'\"" ]]
-  ' || fail "the installed program did not show its window with title, class and icon"
-
-  tests/wayland.sh $exec_line \
-    || fail "the installed program did not show a native Wayland window with its title and app id"
+  tests/installed.sh || fail "the installed program did not start as it should"
   apt-get remove -y -qq ordanex >/dev/null
   if dpkg -s ordanex >/dev/null 2>&1 || [ -e /usr/bin/ordanex ]; then fail "not removed cleanly"; fi
   echo "package: installed, started and removed"
