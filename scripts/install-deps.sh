@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
 # Installs the Debian packages Ordanex needs that are not there yet.
 #   scripts/install-deps.sh build   what building and running need
-#   scripts/install-deps.sh test    that, plus what the tests need
+#   scripts/install-deps.sh test    that, plus what the tests need (Debian 13's tree included)
 #   scripts/install-deps.sh bench   that, plus what the window benchmark needs
 #   scripts/install-deps.sh package what building and checking the package need
 #   scripts/install-deps.sh windows that, plus what the Windows build and its checks need
@@ -11,6 +11,7 @@ build=(cmake make g++ pkgconf qt6-base-dev qt6-wayland libgl-dev pdftk-java)
 test=(clang-format libgtest-dev libbenchmark-dev poppler-utils desktop-file-utils appstream
       fonts-dejavu-core xvfb xauth openbox dbus-daemon)
 
+debian13=(debootstrap util-linux)
 bench=(xvfb xauth libx11-dev)
 package=(dpkg-dev dbus-daemon lintian file xvfb xauth xdotool x11-utils appstream-compose weston)
 windows=(googletest g++-mingw-w64-x86-64-posix binutils-mingw-w64-x86-64 wine wine64 ninja-build perl
@@ -18,7 +19,7 @@ windows=(googletest g++-mingw-w64-x86-64-posix binutils-mingw-w64-x86-64 wine wi
 
 wanted=("${build[@]}")
 case "${1:-build}" in
-  test) wanted+=("${test[@]}" "${package[@]}" valgrind) ;;
+  test) wanted+=("${test[@]}" "${package[@]}" valgrind "${debian13[@]}") ;;
   package) wanted+=("${package[@]}") ;;
   windows) wanted+=("${windows[@]}") ;;
   bench) wanted+=("${test[@]}" "${bench[@]}") ;;

@@ -1,9 +1,11 @@
 #!/usr/bin/env bash
 # Installs what is missing, builds everything and runs every test: the
-# format of the C++, the size of the tests against the code, the normal build (with valgrind on the
-# core), a second build under Address- and UndefinedBehaviorSanitizer, the
-# Debian package (installed and started only in CI), and, last, so that a
-# failure there leaves the Linux results standing, the Windows stage.
+# format of the C++, the size of the tests against the code, the normal
+# build (with valgrind on the core), a second build under Address- and
+# UndefinedBehaviorSanitizer, the Debian package (installed and started only
+# in CI), the same build, tests and package on Debian 13 (as root only), and,
+# last, so that a failure there leaves the Linux results standing, the
+# Windows stage.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
@@ -33,6 +35,15 @@ ctest --test-dir build/sanitize --parallel 2 --output-on-failure
 section "the Debian package"
 scripts/package-test.sh
 
+section "Debian 13: the build, its tests and the package, in a Debian 13 tree"
+# Its failure, like a skip, is told at the end, after the Windows stage.
+debian13=passed
+scripts/debian13-test.sh || { [ $? = 2 ] && debian13=skipped || debian13=failed; }
+
 section "the Windows stage: Ordanex.exe, built and proven under wine"
 scripts/windows-test.sh
-section "all done"
+case $debian13 in
+  failed) section "the Debian 13 stage FAILED (see above); the other stages passed"; exit 1 ;;
+  skipped) section "done, but NOT all of it: the Debian 13 stage was skipped, not passed" ;;
+  *) section "all done" ;;
+esac
