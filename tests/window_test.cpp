@@ -53,30 +53,40 @@ class WindowTest : public QObject {
 
     static QString text(const fs::path& p) { return QString::fromStdU16String(p.u16string()); }
     static QUrl file(const QString& path) { return QUrl::fromLocalFile(path); }
-    // A whole drag as a file manager's (its links also as text), or of plain
-    // text, to the right of any text in the field; returns the action taken.
-    static Qt::DropAction drag(QWidget* target, const QList<QUrl>& urls,
-                               int offered = Qt::CopyAction)
+    // What a file manager offers, its links also as text, and as cut; or plain text.
+    static QMimeData* offer(const QList<QUrl>& urls)
     {
-        QMimeData data;
+        auto* data = new QMimeData;
         if (!urls.isEmpty())
-            data.setUrls(urls);
-        data.setText(urls.isEmpty() ? "plain" : urls[0].toString());
-        QDragEnterEvent enter({200, 10}, Qt::DropActions(offered), &data, Qt::LeftButton, {});
-        QDropEvent drop({200, 10}, Qt::DropActions(offered), &data, Qt::LeftButton, {});
+            data->setUrls(urls);
+        data->setText(urls.isEmpty() ? "plain" : urls[0].toString());
+        data->setData("x-special/gnome-copied-files", "cut\n" + data->text().toUtf8());
+        return data;
+    }
+    // A whole drag of it to the right of any text in the field, returning the
+    // action taken; or, with a key, a paste of it from the clipboard.
+    static Qt::DropAction drag(QWidget* target, const QList<QUrl>& urls,
+                               int offered = Qt::CopyAction, int key = 0)
+    {
+        if (key) {
+            QGuiApplication::clipboard()->setMimeData(offer(urls));
+            QTest::keySequence(target, QKeySequence(key));
+            return Qt::IgnoreAction;
+        }
+        const std::unique_ptr<QMimeData> data(offer(urls));
+        QDragEnterEvent enter({200, 10}, Qt::DropActions(offered), data.get(), Qt::LeftButton, {});
+        QDropEvent drop({200, 10}, Qt::DropActions(offered), data.get(), Qt::LeftButton, {});
         QApplication::sendEvent(target, &enter);
         QApplication::sendEvent(target, &drop);
         return enter.isAccepted() && drop.isAccepted() ? drop.dropAction() : Qt::IgnoreAction;
     }
-    // 9 pt is the font the layout was designed for.
-    void make(int points = 9)
+    void make(int points = 9) // the font the layout was designed for
     {
         QApplication::setFont(QFont("DejaVu Sans", points));
         starter.starts = 0;
         w = std::make_unique<frmMain>(starter, [] { return std::string("/opt/ordanex"); });
     }
-    // From a selection, so that clearing one counts too.
-    void fill(const Paths& paths, int selection = -1)
+    void fill(const Paths& paths, int selection = -1) // from a selection, so clearing counts
     {
         w->entries().addAll(paths);
         w->entries().select(0);
@@ -187,8 +197,7 @@ private slots:
             QCOMPARE(std::tuple(now[0].right() + 1, now[2].right() + 1, now[5].right() + 1,
                                 now[6].right() + 1),
                      std::tuple(right(1000), right(200), right(200), right(200)));
-            // Held where every control is still whole.
-            w->resize(10, 10);
+            w->resize(10, 10); // held where every control is still whole
             wholeAndClear();
         }
     }
@@ -196,22 +205,20 @@ private slots:
     void firstShow()
     {
         QVERIFY(w->dfMerge->isDefault());
-        showActive();
-        for (QWidget* next : QWidgetList{w->lbFilelist, w->dfDestination, w->dfMerge, w->pbUp,
-                                         w->pbDown, w->lbFilelist}) {
-            QCOMPARE(QApplication::focusWidget(), next);
-            QTest::keyClick(next, Qt::Key_Tab);
-        }
-        // Screen readers find the window as one, and name the list and the
-        // field after their labels.
-        const QString list = "List of PDF Files to Merge (Drop Files here)";
-        for (auto [object, role, name] :
-             {std::tuple<QObject*, int, QString>{w.get(), QAccessible::Window, "Ordanex"},
-              {w->lbFilelist, QAccessible::List, list},
-              {w->dfDestination, QAccessible::EditableText, "Destination:"}}) {
+        // Screen readers find the window as one, name the list and the field
+        // after their labels, and tell how files reach the list.
+        const QString howTo = "Drop files here from the file manager, or copy them there and "
+                              "paste them here with Ctrl+V.";
+        for (auto [object, role, name, description] :
+             {std::tuple<QObject*, int, QString, QString>{w.get(), QAccessible::Window, "Ordanex",
+                                                          ""},
+              {w->lbFilelist, QAccessible::List, "List of PDF Files to Merge (Drop Files here)",
+               howTo},
+              {w->dfDestination, QAccessible::EditableText, "Destination:", ""}}) {
             QAccessibleInterface* reader = QAccessible::queryAccessibleInterface(object);
-            QCOMPARE(std::pair(int(reader->role()), reader->text(QAccessible::Name)),
-                     std::pair(role, name));
+            QCOMPARE(std::tuple(int(reader->role()), reader->text(QAccessible::Name),
+                                reader->text(QAccessible::Description)),
+                     std::tuple(role, name, description));
         }
     }
 
@@ -279,6 +286,11 @@ private slots:
             "1 of the dropped files was not added: its name is not valid UTF-8.\n\uFFFD\n\n"
             "2 of the dropped files were not added: the list holds at most 32767 files.\n"
             "first out.pdf\nand 1 more";
+        const int ctrlV = (Qt::CTRL | Qt::Key_V).toCombined();
+        const QString nothing = "The clipboard holds no files. Select them in your file manager "
+                                "and copy them with Ctrl+C, then paste them here with Ctrl+V.";
+        const QString notLocal =
+            "1 of the pasted items was not added: it is not a file on this computer.";
         const QList<QUrl> three{file("/d/öne.pdf"), file("/d/two.PDF"), file("/e.d/three")};
         const QList<QUrl> mixed = QList{QUrl("file:///d/caf%E9.pdf"), file("/d/ok.pdf"),
                                         QUrl("file:///e/%E9%C3.pdf"), file("/d/\uFFFD.pdf")} +
@@ -291,6 +303,7 @@ private slots:
             bool ontoField, filled;
             int count;
             QString field, message;
+            int key = 0; // a paste with it instead of a drag
         } cases[] = {
             {three, copy, copy, false, false, 3, "/d/öne_Out.pdf", ""},
             {one, copy, copy, false, true, 2, "typed", ""},
@@ -302,20 +315,32 @@ private slots:
             {{}, copy, copy, true, false, 0, "typedplain", ""},
             {mixed, copy, copy, false, false, 2, "/d/ok_Out.pdf", badNames},
             {full, copy, copy, false, false, 32767, "/d/many_Out.pdf", overLimit},
+            {three, copy, 0, false, false, 3, "/d/öne_Out.pdf", "", ctrlV},
+            {one, copy, 0, false, true, 2, "typed", "", (Qt::SHIFT | Qt::Key_Insert).toCombined()},
+            {{}, copy, 0, false, false, 0, "typed", nothing, ctrlV},
+            {{web}, copy, 0, false, false, 0, "typed", nothing, ctrlV},
+            {one, copy, 0, true, false, 0, "typedfile:///d/one.pdf", "", ctrlV},
+            {{web, one[0]}, copy, 0, false, false, 1, "/d/one_Out.pdf", notLocal, ctrlV},
         };
         for (const auto& c : cases) {
             make();
             fill(c.filled ? Paths{"/x.pdf"} : Paths{}, c.filled - 1);
             w->dfDestination->setText("typed");
             Boxes boxes;
-            QWidget* target =
-                c.ontoField ? static_cast<QWidget*>(w->dfDestination) : w->lbFilelist->viewport();
-            QCOMPARE(int(drag(target, c.urls, c.offered)), c.taken);
+            QWidget* target = c.ontoField ? w->dfDestination
+                              : c.key     ? w->lbFilelist
+                                          : w->lbFilelist->viewport();
+            QCOMPARE(int(drag(target, c.urls, c.offered, c.key)), c.taken);
+            // A paste reads the clipboard and leaves it as it was, a cut included.
+            QVERIFY(!c.key || QGuiApplication::clipboard()->mimeData()->hasFormat(
+                                  "x-special/gnome-copied-files"));
             QCOMPARE(std::tuple(w->entries().count(), w->entries().selection(),
                                 QDir::fromNativeSeparators(w->dfDestination->text())),
                      std::tuple(c.count, c.filled - 1, c.field));
             QTRY_COMPARE(boxes.texts, c.message.isEmpty() ? QStringList() : QStringList{c.message});
         }
+        // What the last paste added, for screen readers.
+        QCOMPARE(w->lbFilelist->accessibleDescription(), "Added one.pdf; the list holds 1.");
     }
 
     // Under X, the tip, and the list following the window manager's frame,

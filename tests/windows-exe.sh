@@ -1,8 +1,9 @@
 #!/bin/bash
 # Ordanex.exe as a Windows user meets it, under wine in an X session with a
 # window manager: it starts from its unzipped folder, takes files dragged
-# from an X program (wine hands the drop to the window as an OLE drop), and
-# on Enter starts the pdftk.exe beside it, a recorder here, with the exact
+# from an X program (wine hands the drop to the window as an OLE drop) and
+# files that an X program put on the clipboard (pasted with Ctrl+V), and on
+# Enter starts the pdftk.exe beside it, a recorder here, with the exact
 # command line.
 #   tests/windows-exe.sh FOLDER RECORDER DRAG_SOURCE SCREENSHOT_FOLDER
 set -uo pipefail
@@ -61,7 +62,30 @@ dos() { winepath -w "$1" 2>/dev/null; }
 expected="\"$(dos "$folder")\\pdftk.exe\" \"$(dos "$first")\" \"$(dos "$second")\" output \"$(dos "$work")\\with blank ü_Out.pdf\"
 shown in a console"
 recorded=$(iconv -f UTF-16LE -t UTF-8 "$folder/pdftk.exe.txt")
-rm -f "$folder/pdftk.exe" "$folder/pdftk.exe.txt"
+rm -f "$folder/pdftk.exe.txt"
 echo "recorded: $recorded"
 [ "$recorded" = "$expected" ] || fail "expected: $expected"
 echo "windows-exe: the drop reached the list, and Merge started pdftk.exe with the exact command"
+
+# Two more files, copied by an X program that owns the clipboard with a
+# text/uri-list, its lines ended by CRLF, as file managers do: wine hands
+# them on as a file drop, and Ctrl+V in the list adds them.
+third="$work/drei.pdf" fourth="$work/vier ö.pdf"
+touch "$third" "$fourth"
+printf 'file://%s\r\nfile://%s\r\n' "$third" "$(sed 's/ /%20/g; s/ö/%C3%B6/g' <<<"$fourth")" |
+  xclip -selection clipboard -t text/uri-list -i
+xdotool windowactivate --sync "$window" key ctrl+v
+sleep 1
+xdotool key Return
+for _ in $(seq 100); do
+  [ -s "$folder/pdftk.exe.txt" ] && break
+  sleep 0.2
+done
+[ -s "$folder/pdftk.exe.txt" ] || fail "Ctrl+V and Enter started no pdftk.exe"
+expected="\"$(dos "$folder")\\pdftk.exe\" \"$(dos "$first")\" \"$(dos "$second")\" \"$(dos "$third")\" \"$(dos "$fourth")\" output \"$(dos "$work")\\with blank ü_Out.pdf\"
+shown in a console"
+recorded=$(iconv -f UTF-16LE -t UTF-8 "$folder/pdftk.exe.txt")
+rm -f "$folder/pdftk.exe" "$folder/pdftk.exe.txt"
+echo "recorded: $recorded"
+[ "$recorded" = "$expected" ] || fail "expected: $expected"
+echo "windows-exe: the pasted files reached the list, and Merge started pdftk.exe with the exact command"

@@ -1,9 +1,12 @@
 #include "file_list_box.h"
 
+#include <QClipboard>
 #include <QDir>
 #include <QDropEvent>
 #include <QFileInfo>
+#include <QGuiApplication>
 #include <QHelpEvent>
+#include <QKeyEvent>
 #include <QMimeData>
 #include <QToolTip>
 #include <QUrl>
@@ -60,8 +63,10 @@ DroppedFiles localFiles(const QMimeData* data)
     const QList<QUrl> urls = data->urls();
     files.paths.reserve(urls.size());
     for (const QUrl& url : urls) {
-        if (!url.isLocalFile())
+        if (!url.isLocalFile()) {
+            ++files.others;
             continue;
+        }
         // Paths travel on as UTF-8. Bytes that are not UTF-8 come out of
         // QUrl as U+FFFD, naming another file, so such a file is left out;
         // only a path showing U+FFFD needs its bytes looked at.
@@ -129,6 +134,14 @@ void FileListBox::dropEvent(QDropEvent* event)
 void FileListBox::keyPressEvent(QKeyEvent* event)
 {
     emit keyDown(event->key());
+    // Files copied in a file manager come as a drop of them would. Only the
+    // file list is read, never a file manager's own copy or cut format:
+    // reading one can end a pending cut.
+    if (event->matches(QKeySequence::Paste)) {
+        event->accept();
+        emit filesPasted(localFiles(QGuiApplication::clipboard()->mimeData()));
+        return;
+    }
     // The list still handles the key as usual.
     QListWidget::keyPressEvent(event);
 }

@@ -5,8 +5,18 @@
 
 namespace ordanex {
 
+struct DroppedFiles {
+    QStringList paths;      // in the order the drop lists them
+    QStringList unreadable; // file names that would not reach pdftk unchanged, as shown
+    qsizetype others = 0;   // items that are not files on this computer
+};
+
+// The local files a drop or the clipboard carries.
+DroppedFiles localFiles(const QMimeData* data);
+
 // The list box of input files. It takes drops of local files from other
-// programs and reports them, its keys and its pointer moves to the window.
+// programs, and the files on the clipboard with the Paste key, and reports
+// them, its keys and its pointer moves to the window.
 class FileListBox : public QListWidget {
     Q_OBJECT
 
@@ -20,6 +30,7 @@ public:
 signals:
     // `unreadable` names the files left out for names that are not UTF-8.
     void filesDropped(const QStringList& paths, const QStringList& unreadable);
+    void filesPasted(const ordanex::DroppedFiles& files);
     void keyDown(int key);
     void mouseMoved(QPoint viewportPos);
 
@@ -40,13 +51,5 @@ private:
     // when it enters: a drag of thousands of files moves over many pixels.
     bool dragHasFiles_ = false;
 };
-
-struct DroppedFiles {
-    QStringList paths;      // in the order the drop lists them
-    QStringList unreadable; // file names that would not reach pdftk unchanged, as shown
-};
-
-// The local files a drop carries.
-DroppedFiles localFiles(const QMimeData* data);
 
 } // namespace ordanex

@@ -37,23 +37,25 @@ QAccessibleInterface* accessibleWindow(const QString& className, QObject* object
     return nullptr;
 }
 
-// Says how many of a drop's files were left out and why, and names the
-// first few of them, so that the user knows which files to look at.
-QString notAdded(qsizetype count, const QString& whyOne, const QString& whyMany,
-                 const QStringList& names)
+// Says how many of `what` were left out and why, and names the first few
+// of them, so that the user knows which files to look at.
+QString notAdded(qsizetype count, const QString& what, const QString& whyOne,
+                 const QString& whyMany, const QStringList& names = {})
 {
     constexpr qsizetype kNamesShown = 5;
     QString text =
-        count == 1
-            ? QStringLiteral("1 of the dropped files was not added: ") + whyOne
-            : QStringLiteral("%1 of the dropped files were not added: ").arg(count) + whyMany;
+        count == 1 ? QStringLiteral("1 of the %1 was not added: ").arg(what) + whyOne
+                   : QStringLiteral("%1 of the %2 were not added: ").arg(count).arg(what) + whyMany;
     const qsizetype shown = std::min(kNamesShown, names.size());
     for (const QString& name : names.first(shown))
         text += u'\n' + name;
-    if (count > shown)
+    if (count > shown && !names.isEmpty())
         text += QStringLiteral("\nand %1 more").arg(count - shown);
     return text;
 }
+
+const QString kHowToAdd = QStringLiteral("Drop files here from the file manager, or copy them "
+                                         "there and paste them here with Ctrl+V.");
 
 } // namespace
 
@@ -91,6 +93,7 @@ frmMain::frmMain(ProgramStarter& starter, std::function<std::string()> appDirect
     Label1->setBuddy(lbFilelist);
     Label2->setBuddy(dfDestination);
     lbFilelist->setAccessibleName(Label1->text());
+    lbFilelist->setAccessibleDescription(kHowToAdd);
     dfDestination->setAccessibleName(Label2->text());
 
     layOut(QSize());
@@ -108,8 +111,10 @@ frmMain::frmMain(ProgramStarter& starter, std::function<std::string()> appDirect
     lbFilelist->setFocus();
     // Only the list takes files.
     dfDestination->installEventFilter(this);
+    lbFilelist->installEventFilter(this);
 
     connect(lbFilelist, &FileListBox::filesDropped, this, &frmMain::lbFilelist_OLEDragDrop);
+    connect(lbFilelist, &FileListBox::filesPasted, this, &frmMain::lbFilelist_Paste);
     connect(lbFilelist, &FileListBox::keyDown, this, &frmMain::lbFilelist_KeyDown);
     connect(lbFilelist, &FileListBox::mouseMoved, this, &frmMain::lbFilelist_MouseMove);
     connect(pbUp, &QPushButton::clicked, this, &frmMain::pbUp_Click);
@@ -150,26 +155,60 @@ void frmMain::place(layout::Placement placement, bool followWidth)
 
 void frmMain::lbFilelist_OLEDragDrop(const QStringList& paths, const QStringList& unreadable)
 {
+    addFiles({paths, unreadable}, QStringLiteral("dropped"));
+}
+
+void frmMain::lbFilelist_Paste(const DroppedFiles& files)
+{
+    // Whoever pastes cannot see what the clipboard held: nothing to add is
+    // said, not passed over.
+    if (files.paths.isEmpty() && files.unreadable.isEmpty()) {
+        showMessage("The clipboard holds no files. Select them in your file manager and copy them "
+                    "with Ctrl+C, then paste them here with Ctrl+V.");
+        return;
+    }
+    const int before = entries_.count();
+    addFiles(files, QStringLiteral("pasted"));
+    // Screen readers speak a new description of the focused list: what the
+    // paste added, without moving the selection. It is put back on leaving.
+    const int added = entries_.count() - before;
+    if (added > 0) {
+        const QString what = added == 1 ? QFileInfo(files.paths.front()).fileName()
+                                        : QStringLiteral("%1 files").arg(added);
+        lbFilelist->setAccessibleDescription(
+            QStringLiteral("Added %1; the list holds %2.").arg(what).arg(entries_.count()));
+    }
+}
+
+void frmMain::addFiles(const DroppedFiles& files, const QString& how)
+{
     std::vector<std::string> texts;
-    texts.reserve(static_cast<std::size_t>(paths.size()));
-    for (const QString& path : paths)
+    texts.reserve(static_cast<std::size_t>(files.paths.size()));
+    for (const QString& path : files.paths)
         texts.push_back(path.toStdString());
 
+    const QString what = how + QStringLiteral(" files");
     QStringList notices;
-    if (!unreadable.isEmpty()) {
-        notices.append(notAdded(unreadable.size(), QStringLiteral("its name is not valid UTF-8."),
-                                QStringLiteral("their names are not valid UTF-8."), unreadable));
+    if (!files.unreadable.isEmpty()) {
+        notices.append(
+            notAdded(files.unreadable.size(), what, QStringLiteral("its name is not valid UTF-8."),
+                     QStringLiteral("their names are not valid UTF-8."), files.unreadable));
     }
     if (!texts.empty()) {
         if (entries_.count() == 0)
             dfDestination->setText(QString::fromStdString(DestinationRule::apply(texts.front())));
         const auto added = static_cast<qsizetype>(entries_.addAll(texts));
-        if (added < paths.size()) {
+        if (added < files.paths.size()) {
             const QString limit =
                 QStringLiteral("the list holds at most %1 files.").arg(EntryList::kMaxEntries);
-            notices.append(
-                notAdded(paths.size() - added, limit, limit, {QFileInfo(paths[added]).fileName()}));
+            notices.append(notAdded(files.paths.size() - added, what, limit, limit,
+                                    {QFileInfo(files.paths[added]).fileName()}));
         }
+    }
+    if (files.others > 0) {
+        notices.append(notAdded(files.others, how + QStringLiteral(" items"),
+                                QStringLiteral("it is not a file on this computer."),
+                                QStringLiteral("they are not files on this computer.")));
     }
     if (!notices.isEmpty())
         showMessage(notices.join(QStringLiteral("\n\n")).toStdString());
@@ -245,6 +284,8 @@ bool frmMain::event(QEvent* event)
 
 bool frmMain::eventFilter(QObject* watched, QEvent* event)
 {
+    if (watched == lbFilelist && event->type() == QEvent::FocusOut)
+        lbFilelist->setAccessibleDescription(kHowToAdd);
     // Files dropped into the field would become a garbage output path as
     // their link text; plain text may still be dropped there.
     const QEvent::Type type = event->type();

@@ -17,6 +17,7 @@ class QPushButton;
 namespace ordanex {
 
 class FileListBox;
+struct DroppedFiles;
 
 inline constexpr char kApplicationTitle[] = "Ordanex";
 
@@ -47,6 +48,9 @@ public:
     // `unreadable` names the dropped files left out because their names
     // could not be passed on unchanged.
     void lbFilelist_OLEDragDrop(const QStringList& paths, const QStringList& unreadable);
+    // The Paste key in the list: the clipboard's files, added as a drop of
+    // them would be.
+    void lbFilelist_Paste(const DroppedFiles& files);
     void lbFilelist_KeyDown(int key);
     void lbFilelist_MouseMove(QPoint viewportPos);
     void pbUp_Click();
@@ -64,6 +68,9 @@ protected:
 
 private:
     void showMessage(const std::string& text) override;
+    // Adds the files that arrived by `how` ("dropped", "pasted") and tells
+    // what was left out.
+    void addFiles(const DroppedFiles& files, const QString& how);
     std::array<QWidget*, layout::kControls> controls() const;
     // Fits the layout to the controls' fonts and style; the window keeps at
     // least the size `atLeast`.

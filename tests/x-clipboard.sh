@@ -1,0 +1,33 @@
+#!/usr/bin/env bash
+# Files copied by another X program, which owns the clipboard with a
+# text/uri-list as file managers do, reach the list with Ctrl+V, and Enter
+# merges them with the real pdftk; the clipboard is left as it was. Runs
+# under an X server with a window manager.
+#   tests/x-clipboard.sh PROGRAM DATA_FOLDER
+set -uo pipefail
+program=$1 data=$2
+work=$(mktemp -d)
+trap 'kill $(jobs -p) 2>/dev/null; rm -rf "$work"' EXIT
+fail() { echo "x-clipboard: $*"; exit 1; }
+openbox --startup "touch $work/ready" >/dev/null 2>&1 &
+until [ -e "$work/ready" ]; do sleep 0.05; done
+cp "$data/two-pages.pdf" "$work/with blank.pdf"
+cp "$data/one-page.pdf" "$work/zwei ß.pdf"
+# Its lines ended by CRLF, as file managers write it.
+list=$(printf 'file://%s\r\nfile://%s\r\n' "$work/with%20blank.pdf" "$work/zwei%20%C3%9F.pdf")
+printf '%s' "$list" | xclip -selection clipboard -t text/uri-list -i
+"$program" >/dev/null 2>&1 &
+window=$(timeout 20 xdotool search --sync --onlyvisible --name '^Ordanex$' | head -n 1)
+[ -n "$window" ] || fail "showed no window"
+xdotool windowactivate --sync "$window" key ctrl+v
+sleep 1
+xdotool key Return
+out="$work/with blank_Out.pdf"
+for _ in $(seq 100); do
+  pages=$(pdfinfo "$out" 2>/dev/null | sed -n 's/^Pages: *//p')
+  [ "$pages" = 3 ] && break
+  sleep 0.2
+done
+[ "$pages" = 3 ] || fail "Ctrl+V and Enter made no merge of the two copied files ($out: ${pages:-none} pages)"
+[ "$(xclip -selection clipboard -t text/uri-list -o)" = "$list" ] || fail "the clipboard was changed"
+echo "x-clipboard: the copied files were pasted and merged; the clipboard is as it was"
