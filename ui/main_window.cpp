@@ -169,8 +169,8 @@ void frmMain::lbFilelist_Paste(const DroppedFiles& files)
     }
     const int before = entries_.count();
     addFiles(files, QStringLiteral("pasted"));
-    // Screen readers speak a new description of the focused list: what the
-    // paste added, without moving the selection. It is put back on leaving.
+    // What the paste added, for screen readers, in the list's description:
+    // the selection stays where it was. It is put back on leaving.
     const int added = entries_.count() - before;
     if (added > 0) {
         const QString what = added == 1 ? QFileInfo(files.paths.front()).fileName()
