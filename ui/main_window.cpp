@@ -284,7 +284,10 @@ bool frmMain::event(QEvent* event)
 
 bool frmMain::eventFilter(QObject* watched, QEvent* event)
 {
-    if (watched == lbFilelist && event->type() == QEvent::FocusOut)
+    // Each new description is an event for screen readers: only a paste's
+    // is put back.
+    if (watched == lbFilelist && event->type() == QEvent::FocusOut &&
+        lbFilelist->accessibleDescription() != kHowToAdd)
         lbFilelist->setAccessibleDescription(kHowToAdd);
     // Files dropped into the field would become a garbage output path as
     // their link text; plain text may still be dropped there.
