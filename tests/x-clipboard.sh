@@ -1,8 +1,9 @@
 #!/usr/bin/env bash
 # Files copied by another X program, which owns the clipboard with a
 # text/uri-list as file managers do, reach the list with Ctrl+V, and Enter
-# merges them with the real pdftk; the clipboard is left as it was. Runs
-# under an X server with a window manager.
+# merges them with the real pdftk, in their order and with every name
+# passed whole; the clipboard is left as it was. Runs under an X server with
+# a window manager.
 #   tests/x-clipboard.sh PROGRAM DATA_FOLDER
 set -uo pipefail
 program=$1 data=$2
@@ -12,9 +13,10 @@ fail() { echo "x-clipboard: $*"; exit 1; }
 openbox --startup "touch $work/ready" >/dev/null 2>&1 &
 until [ -e "$work/ready" ]; do sleep 0.05; done
 cp "$data/two-pages.pdf" "$work/with blank.pdf"
-cp "$data/one-page.pdf" "$work/zwei ß.pdf"
+# A name that a command split at its quotes would turn into an output.
+cp "$data/one-page.pdf" "$work/zwei ß\" output \"victim.pdf"
 # Its lines ended by CRLF, as file managers write it.
-list=$(printf 'file://%s\r\nfile://%s\r\n' "$work/with%20blank.pdf" "$work/zwei%20%C3%9F.pdf")
+list=$(printf 'file://%s\r\nfile://%s\r\n' "$work/with%20blank.pdf" "$work/zwei%20%C3%9F%22%20output%20%22victim.pdf")
 printf '%s' "$list" | xclip -selection clipboard -t text/uri-list -i
 "$program" >/dev/null 2>&1 &
 window=$(timeout 20 xdotool search --sync --onlyvisible --name '^Ordanex$' | head -n 1)
@@ -29,5 +31,7 @@ for _ in $(seq 100); do
   sleep 0.2
 done
 [ "$pages" = 3 ] || fail "Ctrl+V and Enter made no merge of the two copied files ($out: ${pages:-none} pages)"
+sizes=$(pdfinfo -l 3 "$out" | sed -n 's/^Page *[0-9] size: *//p' | tr '\n' ,)
+[ "$sizes" = "201 x 300 pts,202 x 300 pts,101 x 300 pts," ] || fail "the pages are not in the list's order: $sizes"
 [ "$(xclip -selection clipboard -t text/uri-list -o)" = "$list" ] || fail "the clipboard was changed"
 echo "x-clipboard: the copied files were pasted and merged; the clipboard is as it was"
