@@ -220,6 +220,13 @@ private slots:
                                 reader->text(QAccessible::Description)),
                      std::tuple(role, name, description));
         }
+        // The first Tab into the field moves no caret: screen readers take a
+        // caret move just before the focus as the focus, and say nothing.
+        QSignalSpy caret(w->dfDestination, &QLineEdit::cursorPositionChanged);
+        showActive();
+        QTest::keyClick(w->lbFilelist, Qt::Key_Tab);
+        QCOMPARE(std::pair(QApplication::focusWidget(), caret.count()),
+                 (std::pair<QWidget*, qsizetype>(w->dfDestination, 0)));
     }
 
     // Keys on the window, and the edges of the entry list's rules as they are

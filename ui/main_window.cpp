@@ -95,6 +95,10 @@ frmMain::frmMain(ProgramStarter& starter, std::function<std::string()> appDirect
     lbFilelist->setAccessibleName(Label1->text());
     lbFilelist->setAccessibleDescription(kHowToAdd);
     dfDestination->setAccessibleName(Label2->text());
+    // The field's first caret report would otherwise reach screen readers on
+    // the first Tab into it, just before its focus, and they would take the
+    // focus without a word. Later ones come only with a move.
+    dfDestination->setCursorPosition(0);
 
     layOut(QSize());
 
