@@ -54,9 +54,6 @@ QString notAdded(qsizetype count, const QString& what, const QString& whyOne,
     return text;
 }
 
-const QString kHowToAdd = QStringLiteral("Drop files here from the file manager, or copy them "
-                                         "there and paste them here with Ctrl+V.");
-
 } // namespace
 
 frmMain::frmMain(ProgramStarter& starter, std::function<std::string()> appDirectory,
@@ -93,7 +90,9 @@ frmMain::frmMain(ProgramStarter& starter, std::function<std::string()> appDirect
     Label1->setBuddy(lbFilelist);
     Label2->setBuddy(dfDestination);
     lbFilelist->setAccessibleName(Label1->text());
-    lbFilelist->setAccessibleDescription(kHowToAdd);
+    lbFilelist->setAccessibleDescription(
+        QStringLiteral("Drop files here from the file manager, or copy them there and paste them "
+                       "here with Ctrl+V."));
     dfDestination->setAccessibleName(Label2->text());
     // The field's first caret report would otherwise reach screen readers on
     // the first Tab into it, just before its focus, and they would take the
@@ -115,7 +114,6 @@ frmMain::frmMain(ProgramStarter& starter, std::function<std::string()> appDirect
     lbFilelist->setFocus();
     // Only the list takes files.
     dfDestination->installEventFilter(this);
-    lbFilelist->installEventFilter(this);
 
     connect(lbFilelist, &FileListBox::filesDropped, this, &frmMain::lbFilelist_OLEDragDrop);
     connect(lbFilelist, &FileListBox::filesPasted, this, &frmMain::lbFilelist_Paste);
@@ -173,15 +171,20 @@ void frmMain::lbFilelist_Paste(const DroppedFiles& files)
     }
     const int before = entries_.count();
     addFiles(files, QStringLiteral("pasted"));
-    // What the paste added, for screen readers, in the list's description:
-    // the selection stays where it was. It is put back on leaving.
     const int added = entries_.count() - before;
-    if (added > 0) {
-        const QString what = added == 1 ? QFileInfo(files.paths.front()).fileName()
-                                        : QStringLiteral("%1 files").arg(added);
-        lbFilelist->setAccessibleDescription(
-            QStringLiteral("Added %1; the list holds %2.").arg(what).arg(entries_.count()));
-    }
+    if (added == 0)
+        return;
+    // A screen reader follows the list's focus, here to the first pasted
+    // entry, and names it; the selection stays where it was.
+    lbFilelist->selectionModel()->setCurrentIndex(lbFilelist->model()->index(before, 0),
+                                                  QItemSelectionModel::NoUpdate);
+#if QT_VERSION >= QT_VERSION_CHECK(6, 8, 0)
+    const QString what = added == 1 ? QFileInfo(files.paths.front()).fileName()
+                                    : QStringLiteral("%1 files").arg(added);
+    QAccessibleAnnouncementEvent announcement(
+        lbFilelist, QStringLiteral("Added %1; the list holds %2.").arg(what).arg(entries_.count()));
+    QAccessible::updateAccessibility(&announcement);
+#endif
 }
 
 void frmMain::addFiles(const DroppedFiles& files, const QString& how)
@@ -288,11 +291,6 @@ bool frmMain::event(QEvent* event)
 
 bool frmMain::eventFilter(QObject* watched, QEvent* event)
 {
-    // Each new description is an event for screen readers: only a paste's
-    // is put back.
-    if (watched == lbFilelist && event->type() == QEvent::FocusOut &&
-        lbFilelist->accessibleDescription() != kHowToAdd)
-        lbFilelist->setAccessibleDescription(kHowToAdd);
     // Files dropped into the field would become a garbage output path as
     // their link text; plain text may still be dropped there.
     const QEvent::Type type = event->type();
