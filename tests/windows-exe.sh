@@ -52,19 +52,29 @@ if command -v import >/dev/null; then
   import -window root "$shots/ordanex-windows.png" && echo "screenshot: $shots/ordanex-windows.png"
 fi
 
-xdotool windowactivate --sync "$window" key Return
-for _ in $(seq 100); do
-  [ -s "$folder/pdftk.exe.txt" ] && break
-  sleep 0.2
-done
-[ -s "$folder/pdftk.exe.txt" ] || fail "Enter started no pdftk.exe: the drop did not reach the list, or Merge failed"
 dos() { winepath -w "$1" 2>/dev/null; }
-expected="\"$(dos "$folder")\\pdftk.exe\" \"$(dos "$first")\" \"$(dos "$second")\" output \"$(dos "$work")\\with blank ü_Out.pdf\"
+# Waits for the recorder, and compares the command it was started with to
+# the tool, the given files in their order and the destination.
+#   recorded WHY_NONE FILE...
+recorded() {
+  local why=$1 expected="\"$(dos "$folder")\\pdftk.exe\"" file recorded
+  shift
+  for file in "$@"; do expected+=" \"$(dos "$file")\""; done
+  expected+=" output \"$(dos "$work")\\with blank ü_Out.pdf\"
 shown in a console"
-recorded=$(iconv -f UTF-16LE -t UTF-8 "$folder/pdftk.exe.txt")
-rm -f "$folder/pdftk.exe.txt"
-echo "recorded: $recorded"
-[ "$recorded" = "$expected" ] || fail "expected: $expected"
+  for _ in $(seq 100); do
+    [ -s "$folder/pdftk.exe.txt" ] && break
+    sleep 0.2
+  done
+  [ -s "$folder/pdftk.exe.txt" ] || fail "Enter started no pdftk.exe: $why"
+  recorded=$(iconv -f UTF-16LE -t UTF-8 "$folder/pdftk.exe.txt")
+  rm -f "$folder/pdftk.exe.txt"
+  echo "recorded: $recorded"
+  [ "$recorded" = "$expected" ] || fail "expected: $expected"
+}
+
+xdotool windowactivate --sync "$window" key Return
+recorded "the drop did not reach the list, or Merge failed" "$first" "$second"
 echo "windows-exe: the drop reached the list, and Merge started pdftk.exe with the exact command"
 
 # Two more files, copied by an X program that owns the clipboard with a
@@ -77,15 +87,6 @@ printf 'file://%s\r\nfile://%s\r\n' "$third" "$(sed 's/ /%20/g; s/ö/%C3%B6/g' <
 xdotool windowactivate --sync "$window" key ctrl+v
 sleep 1
 xdotool key Return
-for _ in $(seq 100); do
-  [ -s "$folder/pdftk.exe.txt" ] && break
-  sleep 0.2
-done
-[ -s "$folder/pdftk.exe.txt" ] || fail "Ctrl+V and Enter started no pdftk.exe"
-expected="\"$(dos "$folder")\\pdftk.exe\" \"$(dos "$first")\" \"$(dos "$second")\" \"$(dos "$third")\" \"$(dos "$fourth")\" output \"$(dos "$work")\\with blank ü_Out.pdf\"
-shown in a console"
-recorded=$(iconv -f UTF-16LE -t UTF-8 "$folder/pdftk.exe.txt")
-rm -f "$folder/pdftk.exe" "$folder/pdftk.exe.txt"
-echo "recorded: $recorded"
-[ "$recorded" = "$expected" ] || fail "expected: $expected"
+recorded "Ctrl+V added nothing" "$first" "$second" "$third" "$fourth"
+rm -f "$folder/pdftk.exe"
 echo "windows-exe: the pasted files reached the list, and Merge started pdftk.exe with the exact command"
