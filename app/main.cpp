@@ -45,7 +45,8 @@ int main(int argc, char* argv[])
     QApplication::setApplicationVersion(QStringLiteral(ORDANEX_VERSION_TEXT));
     QApplication::setDesktopFileName(QStringLiteral(ORDANEX_APP_ID));
 
-    ordanex::DetachedStarter starter;
+    // Outlives the window, whose merges it watches.
+    ordanex::ToolStarter starter;
     ordanex::frmMain window(starter, ordanex::appDirectory);
     window.show();
     return QApplication::exec();

@@ -1,41 +1,229 @@
 #include "process_starter.h"
 
-#include <QProcess>
-#include <QStringList>
-
 #ifdef Q_OS_WIN
-#include "windows_start.h"
+#include <QWinEventNotifier>
+
+#include <windows.h>
+#else
+#include <QDir>
+#include <QFile>
+#include <QSocketNotifier>
+
+#include <algorithm>
+#include <cerrno>
+#include <csignal>
+#include <cstring>
+#include <fcntl.h>
+#include <spawn.h>
+#include <sys/stat.h>
+#include <sys/syscall.h>
+#include <sys/wait.h>
+#include <unistd.h>
+#include <utility>
+#include <vector>
+
+extern char** environ;
 #endif
 
 namespace ordanex {
 
-StartResult DetachedStarter::start(const CommandLine& command)
-{
-    QProcess process;
-    process.setProgram(QString::fromStdString(command.arguments.front()));
+namespace {
+
 #ifdef Q_OS_WIN
+
+// One started tool, until it ends.
+class Watch final : public QObject {
+public:
+    Watch(HANDLE process, ProgramStarter::EndHandler ended, QObject* parent)
+        : QObject(parent), process_{process}, ended_(std::move(ended)), notifier_(process)
+    {
+        connect(&notifier_, &QWinEventNotifier::activated, this, &Watch::finish);
+    }
+
+private:
+    void finish()
+    {
+        notifier_.setEnabled(false);
+        DWORD code = 0;
+        ToolEnd end;
+        end.status = GetExitCodeProcess(process_.handle, &code) ? static_cast<int>(code) : -1;
+        deleteLater();
+        ended_(end);
+    }
+
+    struct Handle {
+        HANDLE handle;
+        ~Handle() { CloseHandle(handle); }
+    } process_; // closed after the notifier that waits on it
+    ProgramStarter::EndHandler ended_;
+    QWinEventNotifier notifier_;
+};
+
+#else
+
+// A file descriptor, closed with its owner.
+struct Descriptor {
+    int fd;
+    explicit Descriptor(int owned) : fd(owned) {}
+    Descriptor(const Descriptor&) = delete;
+    ~Descriptor()
+    {
+        if (fd >= 0)
+            ::close(fd);
+    }
+    int release() { return std::exchange(fd, -1); }
+};
+
+// Where the tool's error output goes: a file without a name, so that the
+// tool may write any amount without waiting for a reader, also after this
+// program has ended, and nothing is left behind in any folder.
+int unnamedFile()
+{
+    const QByteArray folder = QFile::encodeName(QDir::tempPath());
+    int fd = ::open(folder.constData(), O_TMPFILE | O_RDWR | O_CLOEXEC, 0600);
+    if (fd < 0) { // a file system without unnamed files
+        QByteArray name = folder + "/ordanex-XXXXXX";
+        fd = ::mkostemp(name.data(), O_CLOEXEC);
+        if (fd >= 0)
+            ::unlink(name.constData());
+    }
+    return fd;
+}
+
+// The end of what the tool wrote there: its last lines say why it failed.
+std::string lastWords(int fd)
+{
+    constexpr off_t kTail = 4096;
+    struct stat file {};
+    if (fd < 0 || ::fstat(fd, &file) != 0)
+        return {};
+    const off_t from = std::max<off_t>(0, file.st_size - kTail);
+    std::string words(static_cast<std::size_t>(file.st_size - from), '\0');
+    const ssize_t read = ::pread(fd, words.data(), words.size(), from);
+    words.resize(read > 0 ? static_cast<std::size_t>(read) : 0);
+    return words;
+}
+
+// One started tool, until it ends and has been reaped.
+class Watch final : public QObject {
+public:
+    Watch(pid_t pid, int pidfd, int errors, ProgramStarter::EndHandler ended, QObject* parent)
+        : QObject(parent)
+        , pid_(pid)
+        , pidfd_(pidfd)
+        , errors_(errors)
+        , ended_(std::move(ended))
+        , notifier_(pidfd, QSocketNotifier::Read)
+    {
+        connect(&notifier_, &QSocketNotifier::activated, this, &Watch::finish);
+    }
+
+private:
+    void finish()
+    {
+        siginfo_t info{};
+        int result;
+        do
+            result = ::waitid(P_PID, static_cast<id_t>(pid_), &info, WEXITED | WNOHANG);
+        while (result != 0 && errno == EINTR);
+        if (result == 0 && info.si_pid == 0)
+            return; // not ended yet
+        notifier_.setEnabled(false);
+        ToolEnd end;
+        if (result != 0)
+            end.status = -1; // reaped by another: its end is not known
+        else if (info.si_code == CLD_EXITED)
+            end.status = info.si_status;
+        else
+            end = {0, info.si_status, ::strsignal(info.si_status), {}};
+        end.words = lastWords(errors_.fd);
+        deleteLater();
+        ended_(end);
+    }
+
+    pid_t pid_;
+    Descriptor pidfd_, errors_; // closed after the notifier that waits on one
+    ProgramStarter::EndHandler ended_;
+    QSocketNotifier notifier_;
+};
+
+#endif
+
+} // namespace
+
+ToolStarter::ToolStarter()
+{
+#ifndef Q_OS_WIN
+    // Where whoever started this program ignores SIGCHLD, the system would
+    // reap the tool unasked, and how it ended would be lost.
+    struct sigaction child {};
+    if (::sigaction(SIGCHLD, nullptr, &child) == 0 && child.sa_handler == SIG_IGN)
+        std::signal(SIGCHLD, SIG_DFL);
+#endif
+}
+
+StartResult ToolStarter::start(const CommandLine& command, EndHandler ended)
+{
+#ifdef Q_OS_WIN
+    const std::wstring program = QString::fromStdString(command.arguments.front()).toStdWString();
     std::wstring text = QString::fromStdString(command.text).toStdWString();
-    process.setCreateProcessArgumentsModifier(
-        [text](QProcess::CreateProcessArguments* args) mutable {
-            prepareToolStart(text, args->arguments, args->flags, *args->startupInfo);
-        });
+    // A console of its own, shown normally and with the focus: a GUI
+    // program has none to lend it.
+    STARTUPINFOW startup{};
+    startup.cb = sizeof(startup);
+    startup.dwFlags = STARTF_USESHOWWINDOW;
+    startup.wShowWindow = SW_SHOWNORMAL;
+    PROCESS_INFORMATION process{};
+    // Windows programs parse their own command line: the tool gets the
+    // exact string.
+    if (!CreateProcessW(program.c_str(), text.data(), nullptr, nullptr, FALSE,
+                        CREATE_NEW_CONSOLE | CREATE_UNICODE_ENVIRONMENT, nullptr, nullptr, &startup,
+                        &process))
+        return {false, qt_error_string().toStdString()};
+    CloseHandle(process.hThread);
+    new Watch(process.hProcess, std::move(ended), this);
 #else
     // Each piece is its own argument and no shell sees them, so a quote or
     // a blank inside a path stays part of that path.
-    QStringList arguments;
-    arguments.reserve(static_cast<qsizetype>(command.arguments.size()) - 1);
-    for (auto it = command.arguments.begin() + 1; it != command.arguments.end(); ++it)
-        arguments.append(QString::fromStdString(*it));
-    process.setArguments(arguments);
+    std::vector<char*> arguments;
+    for (const std::string& piece : command.arguments)
+        arguments.push_back(const_cast<char*>(piece.c_str()));
+    arguments.push_back(nullptr);
+    Descriptor errors(unnamedFile());
+    posix_spawn_file_actions_t actions;
+    posix_spawn_file_actions_init(&actions);
+    if (errors.fd >= 0)
+        posix_spawn_file_actions_adddup2(&actions, errors.fd, STDERR_FILENO);
+    // A session of its own, so that a hang-up or Ctrl+C meant for this
+    // program's terminal does not end it, and signals as a new program has
+    // them.
+    posix_spawnattr_t attributes;
+    posix_spawnattr_init(&attributes);
+    sigset_t none, all;
+    sigemptyset(&none);
+    sigfillset(&all);
+    posix_spawnattr_setsigmask(&attributes, &none);
+    posix_spawnattr_setsigdefault(&attributes, &all);
+    posix_spawnattr_setflags(&attributes,
+                             POSIX_SPAWN_SETSID | POSIX_SPAWN_SETSIGMASK | POSIX_SPAWN_SETSIGDEF);
+    pid_t pid = 0;
+    const int error =
+        ::posix_spawn(&pid, arguments.front(), &actions, &attributes, arguments.data(), environ);
+    posix_spawnattr_destroy(&attributes);
+    posix_spawn_file_actions_destroy(&actions);
+    if (error != 0)
+        return {false, std::strerror(error)};
+    const int pidfd = static_cast<int>(::syscall(SYS_pidfd_open, pid, 0));
+    if (pidfd < 0) {
+        // Unwatched, it would go unreported and unreaped: it does not run.
+        const std::string why = std::strerror(errno);
+        ::kill(-pid, SIGKILL);
+        ::waitpid(pid, nullptr, 0);
+        return {false, "this system cannot watch it (" + why + ")"};
+    }
+    new Watch(pid, pidfd, errors.release(), std::move(ended), this);
 #endif
-    if (process.startDetached())
-        return {true, {}};
-#ifdef Q_OS_WIN
-    // Qt's words on Windows do not say why; the system's last error does.
-    return {false, qt_error_string().toStdString()};
-#else
-    return {false, process.errorString().toStdString()};
-#endif
+    return {true, {}};
 }
 
 } // namespace ordanex

@@ -2,13 +2,19 @@
 
 #include "core/merge_command.h"
 
+#include <QObject>
+
 namespace ordanex {
 
-// Starts the merge tool detached from this program: it is not waited for,
-// leaves no zombie, and inherits the working folder and environment.
-class DetachedStarter final : public ProgramStarter {
+// Starts the merge tool without waiting for it, in the working folder and
+// environment of this program, and watches it from the event loop: once it
+// ends it is reaped and its end is told. Whatever it has not finished when
+// the program ends runs on by itself.
+class ToolStarter final : public QObject, public ProgramStarter {
 public:
-    StartResult start(const CommandLine& command) override;
+    ToolStarter();
+
+    StartResult start(const CommandLine& command, EndHandler ended) override;
 };
 
 } // namespace ordanex

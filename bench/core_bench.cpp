@@ -21,15 +21,17 @@ std::vector<std::string> paths(std::int64_t count)
 }
 
 struct NoStart : ProgramStarter {
-    StartResult start(const CommandLine& command) override
+    StartResult start(const CommandLine& command, EndHandler) override
     {
         benchmark::DoNotOptimize(command.text.data());
         return {true, {}};
     }
 };
 
-struct NoMessages : MessageDisplay {
+struct NoMessages : MessageDisplay, MergeListener {
     void showMessage(const std::string&) override {}
+    void mergeStarted() override {}
+    void mergeEnded(const MergeReport&) override {}
 };
 
 void BuildCommand(benchmark::State& state)
@@ -38,7 +40,7 @@ void BuildCommand(benchmark::State& state)
     list.addAll(paths(state.range(0)));
     NoStart starter;
     NoMessages messages;
-    MergeCommand command(starter, messages);
+    MergeCommand command(starter, messages, messages);
     for (auto _ : state)
         benchmark::DoNotOptimize(command.run("/usr/bin", list, "/home/user/nonexistent/out.pdf"));
     state.SetComplexityN(state.range(0));

@@ -21,7 +21,10 @@
 namespace {
 
 struct NoStart : ordanex::ProgramStarter {
-    ordanex::StartResult start(const ordanex::CommandLine&) override { return {true, {}}; }
+    ordanex::StartResult start(const ordanex::CommandLine&, EndHandler) override
+    {
+        return {true, {}};
+    }
 };
 
 } // namespace

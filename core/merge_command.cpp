@@ -15,11 +15,6 @@ void appendQuoted(std::string& text, std::string_view piece)
     text += '"';
 }
 
-std::filesystem::path toPath(std::string_view utf8)
-{
-    return std::filesystem::path(std::u8string(utf8.begin(), utf8.end()));
-}
-
 // True when `destination` names the same file as one of `inputs`: the same
 // text, or another spelling (a link, "./", "..") of an existing file.
 bool namesAnInput(std::string_view destination, std::span<const std::string> inputs)
@@ -40,8 +35,9 @@ bool namesAnInput(std::string_view destination, std::span<const std::string> inp
 
 } // namespace
 
-MergeCommand::MergeCommand(ProgramStarter& starter, MessageDisplay& messages, PathStyle style)
-    : starter_(starter), messages_(messages), style_(style)
+MergeCommand::MergeCommand(ProgramStarter& starter, MessageDisplay& messages,
+                           MergeListener& listener, PathStyle style)
+    : starter_(starter), messages_(messages), listener_(listener), style_(style)
 {
 }
 
@@ -82,9 +78,18 @@ MergeOutcome MergeCommand::run(std::string_view appDirectory, const EntryList& e
         return MergeOutcome::Rejected;
     }
 
-    const StartResult result = starter_.start(command);
-    if (result.started)
+    // What is at the destination now tells, once the tool has failed,
+    // whether the file there is an earlier one.
+    auto ended = [&listener = listener_, destination = std::string(destination), count,
+                  before = fileState(destination), style = style_](const ToolEnd& end) {
+        listener.mergeEnded(
+            reportMerge(destination, count, end, before, fileState(destination), style));
+    };
+    const StartResult result = starter_.start(command, std::move(ended));
+    if (result.started) {
+        listener_.mergeStarted();
         return MergeOutcome::Started;
+    }
     messages_.showMessage("The merge tool \"" + tool + "\" could not be started: " + result.reason);
     return MergeOutcome::StartFailed;
 }

@@ -1,8 +1,10 @@
 #pragma once
 
 #include "entry_list.h"
+#include "merge_report.h"
 #include "path_style.h"
 
+#include <functional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -26,11 +28,15 @@ struct StartResult {
     std::string reason; // the system's words when the start failed
 };
 
-// Starts a program without waiting for it.
+// Starts a program without waiting for it, and tells how it ended.
 class ProgramStarter {
 public:
+    using EndHandler = std::function<void(const ToolEnd&)>;
+
     virtual ~ProgramStarter() = default;
-    virtual StartResult start(const CommandLine& command) = 0;
+    // Once a started program has ended, `ended` is called from the event
+    // loop. A program still running when the starter goes runs on untold.
+    virtual StartResult start(const CommandLine& command, EndHandler ended) = 0;
 };
 
 // Shows a message to the user and returns once it has been dismissed.
@@ -38,6 +44,14 @@ class MessageDisplay {
 public:
     virtual ~MessageDisplay() = default;
     virtual void showMessage(const std::string& text) = 0;
+};
+
+// Learns of each merge that starts, and of how it ended.
+class MergeListener {
+public:
+    virtual ~MergeListener() = default;
+    virtual void mergeStarted() = 0;
+    virtual void mergeEnded(const MergeReport& report) = 0;
 };
 
 enum class MergeOutcome {
@@ -53,10 +67,10 @@ inline constexpr std::string_view kDestinationIsInputMessage =
     "The destination is one of the files to merge. Choose another destination.";
 
 // Builds the merge tool's command line from the entries and the destination
-// and starts it. Holds no state between runs.
+// and starts it; the listener hears how it ended. Holds no state between runs.
 class MergeCommand {
 public:
-    MergeCommand(ProgramStarter& starter, MessageDisplay& messages,
+    MergeCommand(ProgramStarter& starter, MessageDisplay& messages, MergeListener& listener,
                  PathStyle style = kNativePathStyle);
 
     MergeOutcome run(std::string_view appDirectory, const EntryList& entries,
@@ -65,6 +79,7 @@ public:
 private:
     ProgramStarter& starter_;
     MessageDisplay& messages_;
+    MergeListener& listener_;
     PathStyle style_;
 };
 

@@ -1,5 +1,7 @@
 #pragma once
 
+#include <filesystem>
+#include <string>
 #include <string_view>
 
 namespace ordanex {
@@ -26,6 +28,12 @@ constexpr std::string_view toolSuffix(PathStyle style)
 constexpr std::string_view folderSeparators(PathStyle style)
 {
     return style == PathStyle::Windows ? "\\/" : "/";
+}
+
+// A path given as UTF-8 text, as the system spells it.
+inline std::filesystem::path toPath(std::string_view utf8)
+{
+    return std::filesystem::path(std::u8string(utf8.begin(), utf8.end()));
 }
 
 } // namespace ordanex

@@ -9,13 +9,13 @@ set -euo pipefail
 
 build=(cmake make g++ pkgconf qt6-base-dev qt6-wayland libgl-dev pdftk-java)
 test=(clang-format libgtest-dev libbenchmark-dev poppler-utils desktop-file-utils appstream
-      fonts-dejavu-core xvfb xauth openbox dbus-daemon xclip xdotool)
+      fonts-dejavu-core xvfb xauth openbox dbus-daemon xclip xdotool procps)
 
 debian13=(debootstrap util-linux)
 bench=(xvfb xauth libx11-dev)
 package=(dpkg-dev dbus-daemon lintian file xvfb xauth xdotool x11-utils appstream-compose weston)
 windows=(googletest g++-mingw-w64-x86-64-posix binutils-mingw-w64-x86-64 wine wine64 ninja-build perl
-         dpkg-dev xvfb xauth openbox xdotool xclip unzip fonts-dejavu-core wixl)
+         dpkg-dev xvfb xauth openbox xdotool xclip unzip fonts-dejavu-core wixl procps)
 
 wanted=("${build[@]}")
 case "${1:-build}" in

@@ -9,7 +9,9 @@
 #include <QtTest>
 #include <QtWidgets>
 
+#include <csignal>
 #include <filesystem>
+#include <fstream>
 
 using namespace ordanex;
 using Paths = std::vector<std::string>;
@@ -17,17 +19,23 @@ namespace fs = std::filesystem;
 
 namespace {
 
-// Closes message boxes as a user would and keeps their texts, marking a box
-// that is not the program's plain one.
+// Closes message boxes as a user would, once `closing` allows, and keeps
+// their texts, marking a box that is not the program's plain one, or not
+// the only one open.
 struct Boxes : QTimer {
     QStringList texts;
-    Boxes()
+    explicit Boxes(std::function<bool()> closing = [] { return true; })
     {
-        connect(this, &QTimer::timeout, [this] {
-            if (auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget())) {
+        connect(this, &QTimer::timeout, [this, closing] {
+            auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+            if (box && closing()) {
                 const bool plain =
                     box->windowTitle() == "Ordanex" && box->icon() == QMessageBox::NoIcon &&
-                    box->standardButtons() == QMessageBox::Ok && box->textFormat() == Qt::PlainText;
+                    box->standardButtons() == QMessageBox::Ok &&
+                    box->textFormat() == Qt::PlainText &&
+                    std::ranges::count_if(QApplication::topLevelWidgets(), [](QWidget* top) {
+                        return qobject_cast<QMessageBox*>(top) && top->isVisible();
+                    }) == 1;
                 texts.append((plain ? "" : "NOT PLAIN: ") + box->text());
                 box->button(QMessageBox::Ok)->click();
             }
@@ -43,7 +51,7 @@ class WindowTest : public QObject {
 
     struct : ProgramStarter {
         std::size_t starts = 0;
-        StartResult start(const CommandLine&) override
+        StartResult start(const CommandLine&, EndHandler) override
         {
             ++starts;
             return {true, {}};
@@ -52,6 +60,15 @@ class WindowTest : public QObject {
     std::unique_ptr<frmMain> w;
 
     static QString text(const fs::path& p) { return QString::fromStdU16String(p.u16string()); }
+    // The first of this process's children, ended or not; 0 where it has none.
+    static int firstChild()
+    {
+        const auto self = std::to_string(QCoreApplication::applicationPid());
+        std::ifstream children("/proc/self/task/" + self + "/children");
+        int pid = 0;
+        children >> pid;
+        return pid;
+    }
     static QUrl file(const QString& path) { return QUrl::fromLocalFile(path); }
     // What a file manager offers, its links also as text, and as cut; or plain text.
     static QMimeData* offer(const QList<QUrl>& urls)
@@ -375,40 +392,76 @@ private slots:
         QVERIFY(!QToolTip::isVisible());
     }
 
-    // What keeps the tool beside the program from being started. Its real
-    // runs are in tests/x-clipboard.sh, and in tests/windows-exe.sh on Windows.
-    void mergeRefused()
+    // The tool beside the program: missing, refused, then the real pdftk
+    // on files made here, in four merges at once. The real program's runs
+    // are in tests/x-clipboard.sh, and in tests/windows-exe.sh on Windows.
+    void merges()
     {
         const fs::path folder = appDirectory(), work = folder / "work";
         const fs::path data = ORDANEX_TEST_DATA, blank = work / "with blank.pdf";
-        const fs::path tool =
-            folder / (QSysInfo::productType() == "windows" ? "pdftk.exe" : "pdftk");
+        const bool windows = QSysInfo::productType() == "windows";
+        const fs::path tool = folder / (windows ? "pdftk.exe" : "pdftk");
         fs::remove_all(work); // what an earlier run left
         fs::remove(tool);
         fs::create_directories(work);
         fs::copy_file(data / "two-pages.pdf", blank);
-#ifdef _WIN32
-        const QString reason = "File not found."; // as wine words it
-#else
-        // The system's own words for a program that is not there.
-        QProcess missing;
-        missing.setProgram(text(tool));
-        missing.startDetached();
-        const QString reason = missing.errorString();
-#endif
-        DetachedStarter real;
+        ToolStarter real;
         frmMain window(real, appDirectory);
-        Boxes boxes;
+        // A box stays open while merges run, so that their ends meet it.
+        Boxes boxes([&window] { return window.cursor().shape() != Qt::BusyCursor; });
         drag(window.lbFilelist->viewport(), {file(text(blank))});
-        // With no pdftk there, then with an input as the destination, spelt otherwise.
+        window.entries().select(0);
+        // With no pdftk there (the system's words, or wine's), then with an
+        // input as the destination, spelt otherwise.
         QTest::mouseClick(window.dfMerge, Qt::LeftButton);
         window.dfDestination->setText(text(work / ".." / "work" / "with blank.pdf"));
         QTest::mouseClick(window.dfMerge, Qt::LeftButton);
-        QTRY_COMPARE(
-            boxes.texts,
-            (QStringList{"The merge tool \"" + text(tool) + "\" could not be started: " + reason,
-                         "The destination is one of the files to merge. Choose another "
-                         "destination."}));
+        QTRY_COMPARE(boxes.texts,
+                     (QStringList{"The merge tool \"" + text(tool) + "\" could not be started: " +
+                                      (windows ? "File not found." : "No such file or directory"),
+                                  "The destination is one of the files to merge. Choose another "
+                                  "destination."}));
+#ifndef _WIN32
+        // Killed at once; merged; into a folder that is not there; with a
+        // damaged input, onto an earlier output.
+        fs::create_symlink(ORDANEX_PDFTK, tool);
+        std::ofstream(work / "damaged.pdf") << "not a PDF";
+        fs::copy_file(data / "one-page.pdf", work / "earlier.pdf");
+        window.dfDestination->setText(text(work / "killed.pdf"));
+        QTest::mouseClick(window.dfMerge, Qt::LeftButton);
+        ::kill(-firstChild(), SIGKILL);
+        const std::pair<Paths, fs::path> runs[] = {
+            {{data / "one-page.pdf"}, work / "merged.pdf"},
+            {{}, work / "none" / "out.pdf"},
+            {{work / "damaged.pdf"}, work / "earlier.pdf"},
+        };
+        for (const auto& [added, destination] : runs) {
+            window.entries().addAll(added);
+            window.dfDestination->setText(text(destination));
+            QTest::mouseClick(window.dfMerge, Qt::LeftButton);
+        }
+        QCOMPARE(window.cursor().shape(), Qt::BusyCursor);
+        QTRY_COMPARE_WITH_TIMEOUT(boxes.texts.size(), 5, 60000);
+        QCOMPARE(window.cursor().shape(), Qt::ArrowCursor);
+        // What failed and what is at the destination; the tool's words between.
+        QStringList gists;
+        for (const QString& box : boxes.texts.mid(2))
+            gists.append(box.section('\n', 0, 0) + ' ' + box.section("\n\n", -1));
+        gists.sort();
+        const QString into = "The merge into \"" + text(work);
+        QCOMPARE(gists,
+                 (QStringList{into + "/earlier.pdf\" failed: pdftk ended with status 1. The file "
+                                     "at the destination is the one that was there before, "
+                                     "unchanged: it is not the result of this merge.",
+                              into + "/killed.pdf\" failed: pdftk was ended by signal 9 "
+                                     "(Killed). No file was made at the destination.",
+                              into + "/none/out.pdf\" failed: pdftk ended with status 1. No "
+                                     "file was made at the destination."}));
+        QCOMPARE(boxes.texts.filter("\n\npdftk said:\nError: ").size(), 2);
+        QVERIFY(firstChild() == 0 && fs::file_size(work / "merged.pdf") > 0);
+#endif
+        // Neither a refusal nor a failure changes the list's selection.
+        QCOMPARE(window.entries().selection(), 0);
     }
 };
 

@@ -4,7 +4,8 @@
 # from an X program (wine hands the drop to the window as an OLE drop) and
 # files that an X program put on the clipboard (pasted with Ctrl+V), and on
 # Enter starts the pdftk.exe beside it, a recorder here, with the exact
-# command line.
+# command line. A merge that fails is told in a box; one still running when
+# the window is closed runs to its end.
 #   tests/windows-exe.sh FOLDER RECORDER DRAG_SOURCE SCREENSHOT_FOLDER
 set -uo pipefail
 folder=$1 recorder=$2 drag_source=$3 shots=$4
@@ -26,7 +27,7 @@ openbox --startup "touch $work/ready" >/dev/null 2>&1 &
 until [ -e "$work/ready" ]; do sleep 0.05; done
 wineboot -i >/dev/null 2>&1
 cp "$recorder" "$folder/pdftk.exe"
-rm -f "$folder/pdftk.exe.txt"
+rm -f "$folder/pdftk.exe.txt" "$folder/pdftk.exe.fail"
 wine "$folder/Ordanex.exe" >/dev/null 2>&1 &
 window=$(find_window '^Ordanex$')
 [ -n "$window" ] || fail "Ordanex.exe showed no window: the zip may lack a DLL"
@@ -88,5 +89,37 @@ xdotool windowactivate --sync "$window" key ctrl+v
 sleep 1
 xdotool key Return
 recorded "Ctrl+V added nothing" "$first" "$second" "$third" "$fourth"
-rm -f "$folder/pdftk.exe"
 echo "windows-exe: the pasted files reached the list, and Merge started pdftk.exe with the exact command"
+
+# The tool fails, with a status and a line in its console: a box tells the
+# status and what is at the destination. Ctrl+C copies a Windows message
+# box's text.
+printf '0 3 Error: made to fail\n' >"$folder/pdftk.exe.fail"
+xdotool windowactivate --sync "$window" key Return
+recorded "Enter started nothing" "$first" "$second" "$third" "$fourth"
+for _ in $(seq 100); do
+  box=$(xdotool search --onlyvisible --name '^Ordanex$' 2>/dev/null | grep -vx "$window" | head -n 1)
+  [ -n "$box" ] && break
+  sleep 0.2
+done
+[ -n "$box" ] || fail "a merge that failed showed no box"
+xdotool windowactivate --sync "$box" key ctrl+c
+sleep 0.5
+said=$(xclip -selection clipboard -o | tr -d '\r')
+xdotool key Return
+echo "the box: $said"
+grep -qxF "The merge into \"$(dos "$work")\\with blank ü_Out.pdf\" failed: pdftk ended with status 3." <<<"$said" &&
+  grep -qxF "No file was made at the destination." <<<"$said" || fail "the box does not say so"
+echo "windows-exe: a merge that failed was told, with its status"
+
+# Closed while a merge runs: Ordanex.exe ends at once, and the merge runs on.
+printf '3000 0\n' >"$folder/pdftk.exe.fail"
+xdotool windowactivate --sync "$window" key Return
+sleep 0.5
+xdotool key alt+F4
+for _ in $(seq 50); do pgrep -f 'Ordanex\.exe' >/dev/null || break; sleep 0.1; done
+pgrep -f 'Ordanex\.exe' >/dev/null && fail "closing the window did not end Ordanex.exe"
+[ -e "$folder/pdftk.exe.txt" ] && fail "the merge ended before the window was closed: nothing was proven"
+recorded "the merge did not run to its end" "$first" "$second" "$third" "$fourth"
+rm -f "$folder/pdftk.exe" "$folder/pdftk.exe.fail"
+echo "windows-exe: closing the window ended Ordanex.exe, and the merge ran to its end"

@@ -2,8 +2,9 @@
 # Files copied by another X program, which owns the clipboard with a
 # text/uri-list as file managers do, reach the list with Ctrl+V, and Enter
 # merges them with the real pdftk, in their order and with every name
-# passed whole; the clipboard is left as it was. Runs under an X server with
-# a window manager.
+# passed whole; the clipboard is left as it was. Its window is closed while
+# the merge runs, which ends the program at once and lets the merge finish.
+# Runs under an X server with a window manager.
 #   tests/x-clipboard.sh PROGRAM DATA_FOLDER
 set -uo pipefail
 program=$1 data=$2
@@ -18,12 +19,22 @@ cp "$data/one-page.pdf" "$work/zwei ß\" output \"victim.pdf"
 # Its lines ended by CRLF, as file managers write it.
 list=$(printf 'file://%s\r\nfile://%s\r\n' "$work/with%20blank.pdf" "$work/zwei%20%C3%9F%22%20output%20%22victim.pdf")
 printf '%s' "$list" | xclip -selection clipboard -t text/uri-list -i
-"$program" >/dev/null 2>&1 &
+mkdir "$work/first"
+cp "$program" "$work/first/ordanex"
+# The real pdftk, slowed down so that the window is closed while it runs.
+printf '#!/bin/sh\nsleep 2\nexec "%s" "$@"\n' "$(readlink -f "$(dirname "$program")/pdftk")" >"$work/first/pdftk"
+chmod +x "$work/first/pdftk"
+"$work/first/ordanex" >/dev/null 2>&1 &
+ordanex=$!
 window=$(timeout 20 xdotool search --sync --onlyvisible --name '^Ordanex$' | head -n 1)
 [ -n "$window" ] || fail "showed no window"
 xdotool windowactivate --sync "$window" key ctrl+v
 sleep 1
 xdotool key Return
+sleep 0.5
+pgrep -f -- "$work/first/pdftk" >/dev/null || fail "Enter started no pdftk"
+xdotool key alt+F4
+timeout 5 tail --pid=$ordanex -f /dev/null || fail "closing the window while a merge ran did not end the program"
 out="$work/with blank_Out.pdf"
 for _ in $(seq 100); do
   pages=$(pdfinfo "$out" 2>/dev/null | sed -n 's/^Pages: *//p')
@@ -34,4 +45,7 @@ done
 sizes=$(pdfinfo -l 3 "$out" | sed -n 's/^Page *[0-9] size: *//p' | tr '\n' ,)
 [ "$sizes" = "201 x 300 pts,202 x 300 pts,101 x 300 pts," ] || fail "the pages are not in the list's order: $sizes"
 [ "$(xclip -selection clipboard -t text/uri-list -o)" = "$list" ] || fail "the clipboard was changed"
-echo "x-clipboard: the copied files were pasted and merged; the clipboard is as it was"
+left="$work/(first|with blank)"
+for _ in $(seq 50); do pgrep -f -- "$left" >/dev/null || break; sleep 0.2; done
+pgrep -af -- "$left" && fail "the processes above were left over"
+echo "x-clipboard: the copied files were pasted and merged, after the window closed; the clipboard is as it was"

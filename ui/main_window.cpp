@@ -246,8 +246,30 @@ void frmMain::pbDown_Click()
 
 void frmMain::dfMerge_Click()
 {
-    MergeCommand(starter_, *this)
+    MergeCommand(starter_, *this, *this)
         .run(appDirectory_(), entries_, dfDestination->text().toStdString());
+}
+
+void frmMain::mergeStarted()
+{
+    // Working, and still usable.
+    if (merges_++ == 0)
+        setCursor(Qt::BusyCursor);
+}
+
+void frmMain::mergeEnded(const MergeReport& report)
+{
+    if (--merges_ == 0)
+        unsetCursor();
+    if (report.failed) {
+        showMessage(report.text);
+        return;
+    }
+#if QT_VERSION >= QT_VERSION_CHECK(6, 8, 0)
+    // Whoever cannot see the file appear hears that it did.
+    QAccessibleAnnouncementEvent announcement(this, QString::fromStdString(report.text));
+    QAccessible::updateAccessibility(&announcement);
+#endif
 }
 
 void frmMain::Form_Resize()
@@ -314,11 +336,19 @@ void frmMain::keyPressEvent(QKeyEvent* event)
 
 void frmMain::showMessage(const std::string& text)
 {
-    QMessageBox box(QMessageBox::NoIcon, QString::fromLatin1(kApplicationTitle),
-                    QString::fromStdString(text), QMessageBox::Ok, this);
-    // Paths are shown as they are, never read as markup.
-    box.setTextFormat(Qt::PlainText);
-    box.exec();
+    // A merge may fail while a box is open: its box follows that one rather
+    // than open over it.
+    boxes_.append(QString::fromStdString(text));
+    if (boxes_.size() > 1)
+        return;
+    while (!boxes_.isEmpty()) {
+        QMessageBox box(QMessageBox::NoIcon, QString::fromLatin1(kApplicationTitle), boxes_.front(),
+                        QMessageBox::Ok, this);
+        // Paths are shown as they are, never read as markup.
+        box.setTextFormat(Qt::PlainText);
+        box.exec();
+        boxes_.removeFirst();
+    }
 }
 
 } // namespace ordanex

@@ -4,6 +4,7 @@
 #include "list_box_entries.h"
 #include "window_layout.h"
 
+#include <QStringList>
 #include <QWidget>
 
 #include <array>
@@ -23,7 +24,7 @@ inline constexpr char kApplicationTitle[] = "Ordanex";
 
 // The program's only window: the list of files to merge, the destination,
 // and the buttons that order the list and start the merge.
-class frmMain : public QWidget, private MessageDisplay {
+class frmMain : public QWidget, private MessageDisplay, private MergeListener {
     Q_OBJECT
 
 public:
@@ -67,7 +68,10 @@ protected:
     void keyPressEvent(QKeyEvent* event) override;
 
 private:
+    // A box shown while another is open waits for it to close.
     void showMessage(const std::string& text) override;
+    void mergeStarted() override;
+    void mergeEnded(const MergeReport& report) override;
     // Adds the files that arrived by `how` ("dropped", "pasted") and tells
     // what was left out.
     void addFiles(const DroppedFiles& files, const QString& how);
@@ -81,6 +85,8 @@ private:
 
     double factor_ = 1;
     int ruleWidth_ = -1; // the outer width the resize rule last used
+    int merges_ = 0;     // merges running
+    QStringList boxes_;  // the texts of the box shown and of those waiting
     ListBoxEntries entries_;
     ProgramStarter& starter_;
     std::function<std::string()> appDirectory_;

@@ -1,0 +1,85 @@
+#include "merge_report.h"
+
+#include <system_error>
+#include <vector>
+
+namespace ordanex {
+
+namespace {
+
+// The tool's last lines say why it failed; what it wrote before them is
+// progress or repetition.
+constexpr std::size_t kWordsLines = 8;
+
+std::string lastLines(std::string_view words)
+{
+    std::vector<std::string_view> lines;
+    while (!words.empty()) {
+        const auto end = words.find('\n');
+        std::string_view line = words.substr(0, end);
+        if (line.ends_with('\r'))
+            line.remove_suffix(1);
+        lines.push_back(line);
+        words.remove_prefix(end == std::string_view::npos ? words.size() : end + 1);
+    }
+    while (!lines.empty() && lines.back().find_first_not_of(" \t") == std::string_view::npos)
+        lines.pop_back();
+    std::string text;
+    for (auto it = lines.size() > kWordsLines ? lines.end() - kWordsLines : lines.begin();
+         it != lines.end(); ++it) {
+        text += '\n';
+        text += *it;
+    }
+    return text;
+}
+
+} // namespace
+
+FileState fileState(std::string_view path)
+{
+    std::error_code error;
+    const std::filesystem::path file = toPath(path);
+    FileState state;
+    state.exists = std::filesystem::exists(file, error);
+    if (state.exists && std::filesystem::is_regular_file(file, error)) {
+        state.size = std::filesystem::file_size(file, error);
+        state.written = std::filesystem::last_write_time(file, error);
+    }
+    return state;
+}
+
+MergeReport reportMerge(std::string_view destination, int files, const ToolEnd& end,
+                        const FileState& before, const FileState& after, PathStyle style)
+{
+    if (end.status == 0 && end.signal == 0) {
+        const auto separator = destination.find_last_of(folderSeparators(style));
+        const std::string_view name =
+            separator == std::string_view::npos ? destination : destination.substr(separator + 1);
+        return {false, "Merged " + std::to_string(files) + (files == 1 ? " file" : " files") +
+                           " into " + std::string(name) + "."};
+    }
+    std::string text = "The merge into \"" + std::string(destination) + "\" failed: ";
+    if (end.signal != 0) {
+        text += "pdftk was ended by signal " + std::to_string(end.signal);
+        if (!end.signalName.empty())
+            text += " (" + end.signalName + ")";
+    } else {
+        text += "pdftk ended with status " + std::to_string(end.status);
+    }
+    text += '.';
+    const std::string said = lastLines(end.words);
+    if (!said.empty())
+        text += "\n\npdftk said:" + said;
+    // The tool may leave the file of an earlier merge in place, which looks
+    // just like a new result.
+    if (!after.exists)
+        text += "\n\nNo file was made at the destination.";
+    else if (before.exists && after == before)
+        text += "\n\nThe file at the destination is the one that was there before, unchanged: "
+                "it is not the result of this merge.";
+    else
+        text += "\n\nThe file at the destination may be incomplete.";
+    return {true, text};
+}
+
+} // namespace ordanex

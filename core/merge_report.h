@@ -1,0 +1,44 @@
+#pragma once
+
+#include "path_style.h"
+
+#include <cstdint>
+#include <filesystem>
+#include <string>
+#include <string_view>
+
+namespace ordanex {
+
+// What is at a path, enough to tell whether a file there was left as it was.
+struct FileState {
+    bool exists = false;
+    std::uintmax_t size = 0;
+    std::filesystem::file_time_type written{};
+
+    bool operator==(const FileState&) const = default;
+};
+
+FileState fileState(std::string_view path);
+
+// How a started tool ended.
+struct ToolEnd {
+    int status = 0;         // its exit status
+    int signal = 0;         // the signal that ended it, or 0 where it exited
+    std::string signalName; // the system's words for that signal
+    std::string words;      // the end of its error output as it wrote it, where that was kept
+};
+
+// What the user learns of a merge that has ended: for one that failed, the
+// message to show; for one that worked, words for screen readers.
+struct MergeReport {
+    bool failed = false;
+    std::string text;
+};
+
+// The report on a merge of `files` files into `destination`, from how the
+// tool ended and what was at the destination before and after it ran.
+MergeReport reportMerge(std::string_view destination, int files, const ToolEnd& end,
+                        const FileState& before, const FileState& after,
+                        PathStyle style = kNativePathStyle);
+
+} // namespace ordanex
