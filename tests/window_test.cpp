@@ -182,12 +182,15 @@ private slots:
             make(points);
             open->show();
             // At the design's font, before the window follows its width, the
-            // buttons where they were designed.
+            // buttons where they were designed; and the field too, where the
+            // design leaves room enough after "Destination:".
             if (points <= 9) {
                 QCOMPARE(w->size(), QSize(564, 353));
                 QCOMPARE(geometries(*w).mid(4),
                          (QList<QRect>{{456, 312, 81, 33}, {512, 32, 41, 33}, {512, 88, 41, 33}}));
             }
+            if (points == 8)
+                QCOMPARE(w->dfDestination->geometry(), QRect(80, 280, 457, 25));
             w->show();
             QVERIFY(QTest::qWaitForWindowExposed(w.get()));
             wholeAndClear();
@@ -205,15 +208,16 @@ private slots:
             QCOMPARE(geometries(*w), geometries(*open));
             w->showNormal();
             // The list and the field follow the outer width at scaled gaps,
-            // and Up and Down keep theirs.
+            // and Up and Down keep theirs; nothing follows the height.
             const QList<QRect> now = geometries(*w);
             const auto right = [&](double gapTwips) {
                 return int(
                     std::lround(w->frameGeometry().width() - gapTwips * w->layoutFactor() / 15));
             };
-            QCOMPARE(std::tuple(now[0].right() + 1, now[2].right() + 1, now[5].right() + 1,
-                                now[6].right() + 1),
-                     std::tuple(right(1000), right(200), right(200), right(200)));
+            QCOMPARE(std::tuple(now[0].height(), now[0].right() + 1, now[2].right() + 1,
+                                now[5].right() + 1, now[6].right() + 1),
+                     std::tuple(open->lbFilelist->height(), right(1000), right(200), right(200),
+                                right(200)));
             w->resize(10, 10); // held where every control is still whole
             wholeAndClear();
         }
@@ -222,6 +226,8 @@ private slots:
     void firstShow()
     {
         QVERIFY(w->dfMerge->isDefault());
+        // The icon's pixels as drawn: a blue grey at the page's edge.
+        QCOMPARE(w->windowIcon().pixmap(32).toImage().pixelColor(4, 8), QColor(0xdf, 0xe6, 0xf1));
         // Screen readers find the window as one, name the list and the field
         // after their labels, and tell how files reach the list.
         const QString howTo = "Drop files here from the file manager, or copy them there and "
@@ -237,13 +243,19 @@ private slots:
                                 reader->text(QAccessible::Description)),
                      std::tuple(role, name, description));
         }
-        // The first Tab into the field moves no caret: screen readers take a
-        // caret move just before the focus as the focus, and say nothing.
+        // Tab goes through the controls in order. The first Tab into the field
+        // moves no caret: screen readers take a caret move just before the
+        // focus as the focus, and say nothing.
         QSignalSpy caret(w->dfDestination, &QLineEdit::cursorPositionChanged);
         showActive();
-        QTest::keyClick(w->lbFilelist, Qt::Key_Tab);
-        QCOMPARE(std::pair(QApplication::focusWidget(), caret.count()),
-                 (std::pair<QWidget*, qsizetype>(w->dfDestination, 0)));
+        QStringList order;
+        for (int i = 0; i < 4; ++i) {
+            QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+            order.append(QApplication::focusWidget()->objectName());
+        }
+        QCOMPARE(
+            std::pair(order, caret.count()),
+            std::pair(QStringList{"dfDestination", "dfMerge", "pbUp", "pbDown"}, qsizetype(0)));
     }
 
     // Keys on the window, and the edges of the entry list's rules as they are
@@ -310,10 +322,13 @@ private slots:
             "2 of the dropped files were not added: the list holds at most 32767 files.\n"
             "first out.pdf\nand 1 more";
         const int ctrlV = (Qt::CTRL | Qt::Key_V).toCombined();
+        const int shiftInsert = (Qt::SHIFT | Qt::Key_Insert).toCombined();
         const QString nothing = "The clipboard holds no files. Select them in your file manager "
                                 "and copy them with Ctrl+C, then paste them here with Ctrl+V.";
         const QString notLocal =
             "1 of the pasted items was not added: it is not a file on this computer.";
+        const QString badPasted =
+            "1 of the pasted files was not added: its name is not valid UTF-8.\n\uFFFD";
         const QList<QUrl> mixed = QList{QUrl("file:///d/caf%E9.pdf"), file("/d/ok.pdf"),
                                         QUrl("file:///e/%E9%C3.pdf"), file("/d/\uFFFD.pdf")} +
                                   bad;
@@ -340,7 +355,8 @@ private slots:
             {{web}, copy, 0, false, false, 0, "typed", nothing, ctrlV},
             {one, copy, 0, true, false, 0, "typedfile:///d/one.pdf", "", ctrlV},
             {{web, one[0]}, copy, 0, false, false, 1, "/d/one_Out.pdf", notLocal, ctrlV},
-            {one, copy, 0, false, true, 2, "typed", "", (Qt::SHIFT | Qt::Key_Insert).toCombined()},
+            {{bad[0]}, copy, 0, false, false, 0, "typed", badPasted, ctrlV},
+            {{one[0], file("/d/two.pdf")}, copy, 0, false, true, 3, "typed", "", shiftInsert},
         };
         for (const auto& c : cases) {
             make();

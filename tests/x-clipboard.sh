@@ -2,9 +2,10 @@
 # Files copied by another X program, which owns the clipboard with a
 # text/uri-list as file managers do, reach the list with Ctrl+V, and Enter
 # merges them with the real pdftk, in their order and with every name
-# passed whole; the clipboard is left as it was. Its window is closed while
-# the merge runs, which ends the program at once and lets the merge finish.
-# Runs under an X server with a window manager.
+# passed whole; the clipboard is left as it was. The program was moved to
+# another folder while it ran, and finds pdftk in the new one; its window
+# is closed while the merge runs, which ends the program at once and lets
+# the merge finish. Runs under an X server with a window manager.
 #   tests/x-clipboard.sh PROGRAM DATA_FOLDER
 set -uo pipefail
 program=$1 data=$2
@@ -21,18 +22,25 @@ list=$(printf 'file://%s\r\nfile://%s\r\n' "$work/with%20blank.pdf" "$work/zwei%
 printf '%s' "$list" | xclip -selection clipboard -t text/uri-list -i
 mkdir "$work/first"
 cp "$program" "$work/first/ordanex"
-# The real pdftk, slowed down so that the window is closed while it runs.
-printf '#!/bin/sh\nsleep 2\nexec "%s" "$@"\n' "$(readlink -f "$(dirname "$program")/pdftk")" >"$work/first/pdftk"
-chmod +x "$work/first/pdftk"
 "$work/first/ordanex" >/dev/null 2>&1 &
 ordanex=$!
 window=$(timeout 20 xdotool search --sync --onlyvisible --name '^Ordanex$' | head -n 1)
 [ -n "$window" ] || fail "showed no window"
 xdotool windowactivate --sync "$window" key ctrl+v
 sleep 1
+# No pdftk in the first folder: Enter is told so, and Enter closes the box.
+xdotool key Return
+sleep 1
+xdotool key Return
+# Only the new folder holds pdftk: the real one, slowed down so that the
+# window is closed while it runs.
+mv "$work/first" "$work/moved"
+printf '#!/bin/sh\nsleep 2\nexec "%s" "$@"\n' "$(readlink -f "$(dirname "$program")/pdftk")" >"$work/moved/pdftk"
+chmod +x "$work/moved/pdftk"
+sleep 0.5
 xdotool key Return
 sleep 0.5
-pgrep -f -- "$work/first/pdftk" >/dev/null || fail "Enter started no pdftk"
+pgrep -f -- "$work/moved/pdftk" >/dev/null || fail "Enter started no pdftk from the folder the program was moved to"
 xdotool key alt+F4
 timeout 5 tail --pid=$ordanex -f /dev/null || fail "closing the window while a merge ran did not end the program"
 out="$work/with blank_Out.pdf"
@@ -45,7 +53,7 @@ done
 sizes=$(pdfinfo -l 3 "$out" | sed -n 's/^Page *[0-9] size: *//p' | tr '\n' ,)
 [ "$sizes" = "201 x 300 pts,202 x 300 pts,101 x 300 pts," ] || fail "the pages are not in the list's order: $sizes"
 [ "$(xclip -selection clipboard -t text/uri-list -o)" = "$list" ] || fail "the clipboard was changed"
-left="$work/(first|with blank)"
+left="$work/(first|moved|with blank)"
 for _ in $(seq 50); do pgrep -f -- "$left" >/dev/null || break; sleep 0.2; done
 pgrep -af -- "$left" && fail "the processes above were left over"
-echo "x-clipboard: the copied files were pasted and merged, after the window closed; the clipboard is as it was"
+echo "x-clipboard: the copied files were pasted and merged, from the folder the program was moved to, after its window closed; the clipboard is as it was"
