@@ -1,8 +1,9 @@
 #!/usr/bin/env bash
 # Start-up time, memory and a large drop, under Xvfb, for Ordanex against a
-# minimal Qt window of the same controls. The two take turns, so drift on
-# the machine hits both alike; each round is the median of 9 starts of each,
-# and the ratios are the medians over the rounds.
+# minimal Qt window of the same controls, and how soon a failed merge is
+# told. The two take turns, so drift on the machine hits both alike; each
+# round is the median of 9 starts of each, and the ratios are the medians
+# over the rounds.
 #   scripts/bench-window.sh [ROUNDS]     default 5
 set -euo pipefail
 cd "$(dirname "$0")/.."
@@ -36,6 +37,7 @@ run() {
   echo "image or icon plugins mapped at start-up: ${plugins:-none}"
 
   $bin/bench/drop_bench 2>/dev/null | tail -n 1 | sed 's/^/32767-file drop to painted list, /'
+  $bin/bench/merge_end_bench 2>/dev/null | tail -n 1
   [ -z "$plugins" ]
 }
 
@@ -47,5 +49,5 @@ fi
 
 scripts/install-deps.sh bench
 cmake -S . -B build/release -DCMAKE_BUILD_TYPE=Release >/dev/null
-cmake --build build/release --parallel 2 --target ordanex minimal_window map_timer drop_bench >/dev/null
+cmake --build build/release --parallel 2 --target ordanex minimal_window map_timer drop_bench merge_end_bench >/dev/null
 xvfb-run -a -s "-screen 0 1024x768x24" "$0" --under-xvfb "$rounds"
