@@ -424,7 +424,8 @@ private slots:
         ToolStarter real;
         frmMain window(real, appDirectory);
         // A box stays open while merges run, so that their ends meet it.
-        Boxes boxes([&window] { return window.cursor().shape() != Qt::BusyCursor; });
+        const QDeadlineTimer held(30000);
+        Boxes boxes([&] { return window.cursor().shape() != Qt::BusyCursor || held.hasExpired(); });
         drag(window.lbFilelist->viewport(), {file(text(blank))});
         window.entries().select(0);
         // With no pdftk there (the system's words, or wine's), then with an

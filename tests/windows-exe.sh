@@ -113,10 +113,11 @@ grep -qxF "The merge into \"$(dos "$work")\\with blank ü_Out.pdf\" failed: pdft
 echo "windows-exe: a merge that failed was told, with its status"
 
 # Closed while a merge runs: Ordanex.exe ends at once, and the merge runs on.
+# The tool's console has the focus now.
 printf '3000 0\n' >"$folder/pdftk.exe.fail"
 xdotool windowactivate --sync "$window" key Return
 sleep 0.5
-xdotool key alt+F4
+xdotool windowactivate --sync "$window" key alt+F4
 for _ in $(seq 50); do pgrep -f 'Ordanex\.exe' >/dev/null || break; sleep 0.1; done
 pgrep -f 'Ordanex\.exe' >/dev/null && fail "closing the window did not end Ordanex.exe"
 [ -e "$folder/pdftk.exe.txt" ] && fail "the merge ended before the window was closed: nothing was proven"
