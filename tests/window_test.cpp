@@ -249,9 +249,10 @@ private slots:
         QSignalSpy caret(w->dfDestination, &QLineEdit::cursorPositionChanged);
         showActive();
         QStringList order;
-        for (int i = 0; i < 4; ++i) {
-            QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
-            order.append(QApplication::focusWidget()->objectName());
+        for (QWidget* focus = w->lbFilelist; focus && order.size() < 4;) {
+            QTest::keyClick(focus, Qt::Key_Tab);
+            focus = QApplication::focusWidget();
+            order.append(focus ? focus->objectName() : "no focus");
         }
         QCOMPARE(
             std::pair(order, caret.count()),
