@@ -6,10 +6,8 @@ std::string DestinationRule::apply(std::string_view path, PathStyle style)
 {
     // Only the file name may lose its extension: a dot in a folder name must
     // not move the output into another folder.
-    const auto separator = path.find_last_of(folderSeparators(style));
-    const auto nameStart = separator == std::string_view::npos ? 0 : separator + 1;
     const auto dot = path.rfind('.');
-    if (dot == std::string_view::npos || dot < nameStart)
+    if (dot == std::string_view::npos || dot < fileNameStart(path, style))
         return std::string(path);
     std::string destination(path.substr(0, dot));
     destination += "_Out.pdf";

@@ -16,14 +16,13 @@ void appendQuoted(std::string& text, std::string_view piece)
 }
 
 // True when `destination` names the same file as one of `inputs`: the same
-// text, or another spelling (a link, "./", "..") of an existing file.
-bool namesAnInput(std::string_view destination, std::span<const std::string> inputs)
+// text, or, where it `exists`, another spelling (a link, "./", ".."). One that
+// does not exist yet can only match by its text, which spares a look at every
+// input in the usual case.
+bool namesAnInput(std::string_view destination, bool exists, std::span<const std::string> inputs)
 {
     std::error_code error;
     const std::filesystem::path target = toPath(destination);
-    // A destination that does not exist yet can only match by its text; this
-    // spares a look at every input in the usual case.
-    const bool exists = std::filesystem::exists(target, error);
     for (const std::string& input : inputs) {
         if (input == destination)
             return true;
@@ -72,16 +71,17 @@ MergeOutcome MergeCommand::run(std::string_view appDirectory, const EntryList& e
 
     // The tool refuses an output that equals an input as text, but another
     // spelling of the same file would be overwritten while it is being read.
+    // What is at the destination now also tells, once the tool has failed,
+    // whether the file there is an earlier one.
+    const FileState before = fileState(destination);
     const std::span inputs(command.arguments.begin() + 1, command.arguments.end() - 2);
-    if (namesAnInput(destination, inputs)) {
+    if (namesAnInput(destination, before.exists, inputs)) {
         messages_.showMessage(std::string(kDestinationIsInputMessage));
         return MergeOutcome::Rejected;
     }
 
-    // What is at the destination now tells, once the tool has failed,
-    // whether the file there is an earlier one.
-    auto ended = [&listener = listener_, destination = std::string(destination), count,
-                  before = fileState(destination), style = style_](const ToolEnd& end) {
+    auto ended = [&listener = listener_, destination = std::string(destination), count, before,
+                  style = style_](const ToolEnd& end) {
         listener.mergeEnded(
             reportMerge(destination, count, end, before, fileState(destination), style));
     };

@@ -40,8 +40,9 @@ FileState fileState(std::string_view path)
     std::error_code error;
     const std::filesystem::path file = toPath(path);
     FileState state;
-    state.exists = std::filesystem::exists(file, error);
-    if (state.exists && std::filesystem::is_regular_file(file, error)) {
+    const std::filesystem::file_status status = std::filesystem::status(file, error);
+    state.exists = std::filesystem::exists(status);
+    if (std::filesystem::is_regular_file(status)) {
         state.size = std::filesystem::file_size(file, error);
         state.written = std::filesystem::last_write_time(file, error);
     }
@@ -52,9 +53,7 @@ MergeReport reportMerge(std::string_view destination, int files, const ToolEnd& 
                         const FileState& before, const FileState& after, PathStyle style)
 {
     if (end.status == 0 && end.signal == 0) {
-        const auto separator = destination.find_last_of(folderSeparators(style));
-        const std::string_view name =
-            separator == std::string_view::npos ? destination : destination.substr(separator + 1);
+        const std::string_view name = destination.substr(fileNameStart(destination, style));
         return {false, "Merged " + std::to_string(files) + (files == 1 ? " file" : " files") +
                            " into " + std::string(name) + "."};
     }

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <cstddef>
 #include <filesystem>
 #include <string>
 #include <string_view>
@@ -28,6 +29,13 @@ constexpr std::string_view toolSuffix(PathStyle style)
 constexpr std::string_view folderSeparators(PathStyle style)
 {
     return style == PathStyle::Windows ? "\\/" : "/";
+}
+
+// Where the file name starts in `path`: after its last folder separator.
+constexpr std::size_t fileNameStart(std::string_view path, PathStyle style)
+{
+    const auto separator = path.find_last_of(folderSeparators(style));
+    return separator == std::string_view::npos ? 0 : separator + 1;
 }
 
 // A path given as UTF-8 text, as the system spells it.
