@@ -368,6 +368,7 @@ private slots:
                               : c.key     ? w->lbFilelist
                                           : w->lbFilelist->viewport();
             QCOMPARE(int(drag(target, c.urls, c.offered, c.key)), c.taken);
+            QVERIFY(boxes.texts.isEmpty()); // the source is not held by a box
             // A paste reads the clipboard and leaves it as it was, a cut included.
             QVERIFY(!c.key || QGuiApplication::clipboard()->mimeData()->hasFormat(
                                   "x-special/gnome-copied-files"));

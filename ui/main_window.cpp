@@ -165,8 +165,8 @@ void frmMain::lbFilelist_Paste(const DroppedFiles& files)
     // Whoever pastes cannot see what the clipboard held: nothing to add is
     // said, not passed over.
     if (files.paths.isEmpty() && files.unreadable.isEmpty()) {
-        showMessage("The clipboard holds no files. Select them in your file manager and copy them "
-                    "with Ctrl+C, then paste them here with Ctrl+V.");
+        showLater("The clipboard holds no files. Select them in your file manager and copy them "
+                  "with Ctrl+C, then paste them here with Ctrl+V.");
         return;
     }
     const int before = entries_.count();
@@ -218,7 +218,7 @@ void frmMain::addFiles(const DroppedFiles& files, const QString& how)
                                 QStringLiteral("they are not files on this computer.")));
     }
     if (!notices.isEmpty())
-        showMessage(notices.join(QStringLiteral("\n\n")).toStdString());
+        showLater(notices.join(QStringLiteral("\n\n")));
 }
 
 void frmMain::lbFilelist_KeyDown(int key)
@@ -339,8 +339,21 @@ void frmMain::showMessage(const std::string& text)
     // A merge may fail while a box is open: its box follows that one rather
     // than open over it.
     boxes_.append(QString::fromStdString(text));
-    if (boxes_.size() > 1)
-        return;
+    if (boxes_.size() == 1)
+        showBoxes();
+}
+
+void frmMain::showLater(const QString& text)
+{
+    // The source of a drop waits until the drop has returned; so its box
+    // comes once it has, from the event loop.
+    boxes_.append(text);
+    if (boxes_.size() == 1)
+        QMetaObject::invokeMethod(this, &frmMain::showBoxes, Qt::QueuedConnection);
+}
+
+void frmMain::showBoxes()
+{
     while (!boxes_.isEmpty()) {
         QMessageBox box(QMessageBox::NoIcon, QString::fromLatin1(kApplicationTitle), boxes_.front(),
                         QMessageBox::Ok, this);

@@ -70,6 +70,9 @@ protected:
 private:
     // A box shown while another is open waits for it to close.
     void showMessage(const std::string& text) override;
+    // The same, once the event loop is reached.
+    void showLater(const QString& text);
+    void showBoxes();
     void mergeStarted() override;
     void mergeEnded(const MergeReport& report) override;
     // Adds the files that arrived by `how` ("dropped", "pasted") and tells
