@@ -1,4 +1,5 @@
 #include "app_directory.h"
+#include "disk.h"
 #include "process_starter.h"
 #include "ui/main_window.h"
 
@@ -47,7 +48,8 @@ int main(int argc, char* argv[])
 
     // Outlives the window, whose merges it watches.
     ordanex::ToolStarter starter;
-    ordanex::frmMain window(starter, ordanex::appDirectory);
+    const ordanex::LocalDisk disk;
+    ordanex::frmMain window(starter, disk, ordanex::appDirectory);
     window.show();
     return QApplication::exec();
 }

@@ -2,6 +2,7 @@
 // from the clipboard, until the list has been painted, on the real platform (run it under Xvfb).
 // Prints the milliseconds of each run and their median.
 
+#include "app/disk.h"
 #include "ui/file_list_box.h"
 #include "ui/main_window.h"
 
@@ -43,7 +44,8 @@ int main(int argc, char* argv[])
         std::vector<double> times;
         for (int run = 0; run < 10; ++run) {
             NoStart starter;
-            ordanex::frmMain window(starter, [] { return std::string("/usr/bin"); });
+            const ordanex::LocalDisk disk;
+            ordanex::frmMain window(starter, disk, [] { return std::string("/usr/bin"); });
             window.show();
             if (!QTest::qWaitForWindowExposed(&window))
                 return 1;

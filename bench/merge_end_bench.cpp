@@ -3,6 +3,7 @@
 // words, which the box shows. Prints the milliseconds of each run and their
 // median. Run it under Xvfb (scripts/bench-window.sh does).
 
+#include "app/disk.h"
 #include "app/process_starter.h"
 #include "ui/main_window.h"
 
@@ -51,7 +52,8 @@ int main(int argc, char* argv[])
     tool.setPermissions(tool.permissions() | QFileDevice::ExeOwner);
 
     ordanex::ToolStarter starter;
-    ordanex::frmMain window(starter, [&folder] { return folder.path().toStdString(); });
+    const ordanex::LocalDisk disk;
+    ordanex::frmMain window(starter, disk, [&folder] { return folder.path().toStdString(); });
     window.entries().add("/nonexistent/in.pdf");
     window.dfDestination->setText(folder.filePath(QStringLiteral("out.pdf")));
     window.show();

@@ -1,8 +1,6 @@
 #include "merge_command.h"
 
-#include <filesystem>
 #include <span>
-#include <system_error>
 
 namespace ordanex {
 
@@ -15,28 +13,11 @@ void appendQuoted(std::string& text, std::string_view piece)
     text += '"';
 }
 
-// True when `destination` names the same file as one of `inputs`: the same
-// text, or, where it `exists`, another spelling (a link, "./", ".."). One that
-// does not exist yet can only match by its text, which spares a look at every
-// input in the usual case.
-bool namesAnInput(std::string_view destination, bool exists, std::span<const std::string> inputs)
-{
-    std::error_code error;
-    const std::filesystem::path target = toPath(destination);
-    for (const std::string& input : inputs) {
-        if (input == destination)
-            return true;
-        if (exists && std::filesystem::equivalent(target, toPath(input), error) && !error)
-            return true;
-    }
-    return false;
-}
-
 } // namespace
 
 MergeCommand::MergeCommand(ProgramStarter& starter, MessageDisplay& messages,
-                           MergeListener& listener, PathStyle style)
-    : starter_(starter), messages_(messages), listener_(listener), style_(style)
+                           MergeListener& listener, MergeFiles& files, PathStyle style)
+    : starter_(starter), messages_(messages), listener_(listener), files_(files), style_(style)
 {
 }
 
@@ -70,26 +51,38 @@ MergeOutcome MergeCommand::run(std::string_view appDirectory, const EntryList& e
     command.arguments.emplace_back(destination);
 
     // The tool refuses an output that equals an input as text, but another
-    // spelling of the same file would be overwritten while it is being read.
-    // What is at the destination now also tells, once the tool has failed,
-    // whether the file there is an earlier one.
-    const FileState before = fileState(destination);
-    const std::span inputs(command.arguments.begin() + 1, command.arguments.end() - 2);
-    if (namesAnInput(destination, before.exists, inputs)) {
+    // spelling of the same file would be overwritten while it is being read;
+    // and two merges must not work on one file at once. What is at the
+    // destination now also tells, once the tool has failed, whether the file
+    // there is an earlier one.
+    MergeUse use = files_.look(
+        std::span(command.arguments.begin() + 1, command.arguments.end() - 2), destination);
+    const Clash clash = files_.clash(use);
+    if (clash.kind == Clash::DestinationIsInput) {
         messages_.showMessage(std::string(kDestinationIsInputMessage));
         return MergeOutcome::Rejected;
     }
+    if (clash.kind == Clash::InUse) {
+        messages_.showMessage("A merge is still working on \"" + clash.file +
+                              "\". Merge again once it has ended.");
+        return MergeOutcome::Rejected;
+    }
 
-    auto ended = [&listener = listener_, destination = std::string(destination), count, before,
+    const FileState before = use.destinationState;
+    const MergeFiles::Token token = files_.started(std::move(use));
+    auto ended = [&listener = listener_, &files = files_, token,
+                  destination = std::string(destination), count, before,
                   style = style_](const ToolEnd& end) {
+        files.ended(token);
         listener.mergeEnded(
-            reportMerge(destination, count, end, before, fileState(destination), style));
+            reportMerge(destination, count, end, before, files.look(destination), style));
     };
     const StartResult result = starter_.start(command, std::move(ended));
     if (result.started) {
         listener_.mergeStarted();
         return MergeOutcome::Started;
     }
+    files_.ended(token);
     messages_.showMessage("The merge tool \"" + tool + "\" could not be started: " + result.reason);
     return MergeOutcome::StartFailed;
 }

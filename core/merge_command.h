@@ -1,6 +1,7 @@
 #pragma once
 
 #include "entry_list.h"
+#include "merge_files.h"
 #include "merge_report.h"
 #include "path_style.h"
 
@@ -67,11 +68,13 @@ inline constexpr std::string_view kDestinationIsInputMessage =
     "The destination is one of the files to merge. Choose another destination.";
 
 // Builds the merge tool's command line from the entries and the destination
-// and starts it; the listener hears how it ended. Holds no state between runs.
+// and starts it, unless it would work on a file that a running merge works
+// on; `files` keeps the files of each merge while it runs, and the listener
+// hears how it ended. Holds no state of its own between runs.
 class MergeCommand {
 public:
     MergeCommand(ProgramStarter& starter, MessageDisplay& messages, MergeListener& listener,
-                 PathStyle style = kNativePathStyle);
+                 MergeFiles& files, PathStyle style = kNativePathStyle);
 
     MergeOutcome run(std::string_view appDirectory, const EntryList& entries,
                      std::string_view destination);
@@ -80,6 +83,7 @@ private:
     ProgramStarter& starter_;
     MessageDisplay& messages_;
     MergeListener& listener_;
+    MergeFiles& files_;
     PathStyle style_;
 };
 

@@ -1,6 +1,5 @@
 #include "merge_report.h"
 
-#include <system_error>
 #include <vector>
 
 namespace ordanex {
@@ -34,20 +33,6 @@ std::string lastLines(std::string_view words)
 }
 
 } // namespace
-
-FileState fileState(std::string_view path)
-{
-    std::error_code error;
-    const std::filesystem::path file = toPath(path);
-    FileState state;
-    const std::filesystem::file_status status = std::filesystem::status(file, error);
-    state.exists = std::filesystem::exists(status);
-    if (std::filesystem::is_regular_file(status)) {
-        state.size = std::filesystem::file_size(file, error);
-        state.written = std::filesystem::last_write_time(file, error);
-    }
-    return state;
-}
 
 MergeReport reportMerge(std::string_view destination, int files, const ToolEnd& end,
                         const FileState& before, const FileState& after, PathStyle style)

@@ -1,24 +1,12 @@
 #pragma once
 
+#include "merge_files.h"
 #include "path_style.h"
 
-#include <cstdint>
-#include <filesystem>
 #include <string>
 #include <string_view>
 
 namespace ordanex {
-
-// What is at a path, enough to tell whether a file there was left as it was.
-struct FileState {
-    bool exists = false;
-    std::uintmax_t size = 0;
-    std::filesystem::file_time_type written{};
-
-    bool operator==(const FileState&) const = default;
-};
-
-FileState fileState(std::string_view path);
 
 // How a started tool ended.
 struct ToolEnd {

@@ -1,7 +1,6 @@
 #pragma once
 
 #include <cstddef>
-#include <filesystem>
 #include <string>
 #include <string_view>
 
@@ -36,12 +35,6 @@ constexpr std::size_t fileNameStart(std::string_view path, PathStyle style)
 {
     const auto separator = path.find_last_of(folderSeparators(style));
     return separator == std::string_view::npos ? 0 : separator + 1;
-}
-
-// A path given as UTF-8 text, as the system spells it.
-inline std::filesystem::path toPath(std::string_view utf8)
-{
-    return std::filesystem::path(std::u8string(utf8.begin(), utf8.end()));
 }
 
 } // namespace ordanex

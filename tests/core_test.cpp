@@ -1,9 +1,11 @@
+#include "app/disk.h"
 #include "core/destination_rule.h"
 #include "core/entry_list.h"
 #include "core/merge_command.h"
 
 #include <gtest/gtest.h>
 
+#include <filesystem>
 #include <fstream>
 
 namespace ordanex {
@@ -11,6 +13,7 @@ namespace {
 
 using Entries = std::vector<std::string>;
 using enum PathStyle;
+namespace fs = std::filesystem;
 
 TEST(DestinationRule, ReplacesOnlyTheFileNamesExtension)
 {
@@ -32,8 +35,10 @@ TEST(DestinationRule, ReplacesOnlyTheFileNamesExtension)
         EXPECT_EQ(DestinationRule::apply(c.path, c.style), c.destination) << c.path;
 }
 
-// Records what the merge job asks of the system.
+// Records what the merge job asks of the system; the files are real.
 struct Merge : ProgramStarter, MessageDisplay, MergeListener {
+    LocalDisk disk;
+    MergeFiles files{disk};
     std::vector<CommandLine> starts;
     EndHandler ended; // of the last start
     Entries shown, told;
@@ -51,7 +56,7 @@ struct Merge : ProgramStarter, MessageDisplay, MergeListener {
     {
         MemoryEntryList list;
         list.addAll(entries);
-        return MergeCommand(*this, *this, *this, style).run(appDir, list, destination);
+        return MergeCommand(*this, *this, *this, files, style).run(appDir, list, destination);
     }
 };
 
@@ -73,28 +78,59 @@ TEST(MergeCommand, StartsTheToolWithEveryPieceVerbatim)
     EXPECT_EQ(unix.starts[1].arguments, (Entries{"/opt/pdftk", "/a.pdf", "output", "/x=y.pdf"}));
 }
 
+// Nothing starts with an "=" in an input, with a destination that is an
+// input, or while a running merge writes a file this one would read, or
+// reads or writes its destination: under any spelling of an existing file.
 TEST(MergeCommand, TellsWhyNothingRuns)
 {
+    const fs::path dir = fs::temp_directory_path() / "ordanex core test";
+    fs::remove_all(dir);
+    fs::create_directories(dir);
+    const auto in = [&dir](const char* name) { return (dir / name).string(); };
+    const std::string dotA = (dir / "." / "a.pdf").string();
+    std::ofstream(in("a.pdf")) << "a";
     const Entries equals{"Only ASCI Characters in Inputfilenames allowed! ('=' is not valid)"};
     const Entries same{"The destination is one of the files to merge. Choose another destination."};
+    const auto busy = [](const std::string& file) {
+        return Entries{"A merge is still working on \"" + file +
+                       "\". Merge again once it has ended."};
+    };
+    using enum MergeOutcome;
     const struct {
         Entries entries;
         std::string destination;
         Entries shown;
+        MergeOutcome outcome = Rejected;
     } cases[] = {
         {{"/a=.pdf", "/b.pdf"}, "/o.pdf", equals},
         {{"/a.pdf", "/b.pdf", "=c.pdf"}, "/o.pdf", equals},
         {{"/a.pdf", "/b=.pdf"}, "/a.pdf", equals},
         {{"/a.pdf", "/b.pdf"}, "/b.pdf", same},
-        {{}, "/o.pdf", {}},
+        {{}, "/o.pdf", {}, Nothing},
+        {{in("c.pdf")}, in("o.pdf"), busy(in("o.pdf"))},
+        {{in("o.pdf")}, in("p.pdf"), busy(in("o.pdf"))},
+        {{in("c.pdf")}, dotA, busy(dotA)},
+        {{in("c.pdf")}, in("b.pdf"), busy(in("b.pdf"))},
+        // What the running merge writes, which appeared after it started,
+        // under another name.
+        {{in("c.pdf"), in("link.pdf")}, in("p.pdf"), busy(in("link.pdf"))},
+        {{in("a.pdf")}, in("p.pdf"), {}, Started},
     };
+    Merge merge;
+    merge.run({in("a.pdf"), in("b.pdf")}, in("o.pdf"));
+    const auto running = std::move(merge.ended);
+    std::ofstream(in("o.pdf")) << "o";
+    fs::create_hard_link(in("o.pdf"), in("link.pdf"));
     for (const auto& c : cases) {
-        Merge merge;
-        const MergeOutcome outcome =
-            c.shown.empty() ? MergeOutcome::Nothing : MergeOutcome::Rejected;
-        EXPECT_EQ(merge.run(c.entries, c.destination), outcome);
-        EXPECT_EQ(std::pair(merge.starts.size(), merge.shown), std::pair(std::size_t{0}, c.shown));
+        merge.shown.clear();
+        EXPECT_EQ(merge.run(c.entries, c.destination), c.outcome) << c.destination;
+        EXPECT_EQ(merge.shown, c.shown);
     }
+    EXPECT_EQ(merge.starts.size(), 2u);
+    // Once it has ended, its files are free.
+    running({});
+    EXPECT_EQ(merge.run({in("c.pdf")}, in("o.pdf")), Started);
+    fs::remove_all(dir);
 }
 
 // The destination is looked at as the tool starts and again once it has
@@ -117,7 +153,7 @@ TEST(MergeCommand, TellsHowTheToolEnded)
 // what is at the destination; a merge that worked is named for screen readers.
 TEST(MergeReport, TellsWhatHappened)
 {
-    const FileState none, earlier{true, 10, {}}, other{true, 11, {}};
+    const FileState none, earlier{true, {1, 2}, 10, 0}, other{true, {1, 2}, 11, 0};
     const std::string failed = "The merge into \"/d/o.pdf\" failed: pdftk ";
     const struct {
         ToolEnd end;

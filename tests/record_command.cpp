@@ -1,13 +1,15 @@
-// Stands in for pdftk.exe: writes the command line it was given, and whether
-// it was shown normally in a console of its own, to its own path with ".txt"
-// added, in UTF-16. Where its path with ".fail" added holds a delay in
-// milliseconds, a status and a line, it first waits that long, and then
-// writes the line as its error output and ends with the status.
+// Stands in for pdftk.exe: writes the command line it was given, whether it
+// was shown normally in a console of its own, and where its standard streams
+// go, to its own path with ".txt" added, in UTF-16. Where its path with
+// ".fail" added holds a delay in milliseconds, a status and a line, it first
+// waits that long, and then writes a long line and that line as its error
+// output and ends with the status.
 
 #include <windows.h>
 
 #include <cstdio>
 #include <string>
+#include <utility>
 
 int main()
 {
@@ -16,7 +18,7 @@ int main()
     int delay = 0, status = 0;
     wchar_t line[256] = L"";
     if (FILE* fail = _wfopen((std::wstring(self) + L".fail").c_str(), L"r")) {
-        std::fwscanf(fail, L"%d %d %255[^\n]", &delay, &status, line);
+        std::fwscanf(fail, L"%d %d %255l[^\n]", &delay, &status, line);
         std::fclose(fail);
     }
     Sleep(static_cast<DWORD>(delay));
@@ -24,10 +26,23 @@ int main()
     GetStartupInfoW(&startup);
     const bool shown = (startup.dwFlags & STARTF_USESHOWWINDOW) &&
                        startup.wShowWindow == SW_SHOWNORMAL && GetConsoleWindow();
-    const std::wstring record = std::wstring(GetCommandLineW()) +
-                                (shown ? L"\nshown in a console\n" : L"\nnot shown in a console\n");
+    std::wstring record = std::wstring(GetCommandLineW()) +
+                          (shown ? L"\nshown in a console;" : L"\nnot shown in a console;");
+    for (const auto& [stream, name] : {std::pair(STD_INPUT_HANDLE, L" input to "),
+                                       {STD_OUTPUT_HANDLE, L", output to "},
+                                       {STD_ERROR_HANDLE, L", errors to "}}) {
+        const HANDLE handle = GetStdHandle(stream);
+        DWORD mode = 0;
+        record += name;
+        record += GetConsoleMode(handle, &mode)           ? L"the console"
+                  : GetFileType(handle) == FILE_TYPE_DISK ? L"a file"
+                                                          : L"nothing";
+    }
+    record += L"\n";
     FILE* out = _wfopen((std::wstring(self) + L".txt").c_str(), L"wb");
     const bool written = out && std::fwrite(record.data(), 2, record.size(), out) == record.size();
+    if (status != 0)
+        std::fwprintf(stderr, L"%ls\n", std::wstring(5000, L'x').c_str());
     std::fwprintf(stderr, L"%ls\n", line);
     return out && std::fclose(out) == 0 && written ? status : 1;
 }

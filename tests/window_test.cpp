@@ -1,6 +1,7 @@
 // The window as a user meets it, under Qt's offscreen platform and under X with a window manager.
 
 #include "app/app_directory.h"
+#include "app/disk.h"
 #include "app/process_starter.h"
 #include "ui/file_list_box.h"
 #include "ui/main_window.h"
@@ -10,6 +11,7 @@
 #include <QtWidgets>
 
 #include <csignal>
+#include <fcntl.h>
 #include <filesystem>
 #include <fstream>
 
@@ -19,25 +21,32 @@ namespace fs = std::filesystem;
 
 namespace {
 
-// Closes message boxes as a user would, once `closing` allows, and keeps
-// their texts, marking a box that is not the program's plain one, or not
-// the only one open.
+// Closes message boxes as a user would, once `closing` allows for the text,
+// and keeps their texts, marking a box that is not the program's plain one,
+// with words that can be copied, or not the only one open.
 struct Boxes : QTimer {
     QStringList texts;
-    explicit Boxes(std::function<bool()> closing = [] { return true; })
+    explicit Boxes(std::function<bool(const QString&)> closing = [](const QString&) {
+        return true;
+    })
     {
         connect(this, &QTimer::timeout, [this, closing] {
             auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
-            if (box && closing()) {
+            if (box && closing(box->text())) {
+                const auto copied = Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard;
+                QTest::keySequence(box->focusWidget() ? box->focusWidget() : box,
+                                   QKeySequence::Copy);
                 const bool plain =
                     box->windowTitle() == "Ordanex" && box->icon() == QMessageBox::NoIcon &&
                     box->standardButtons() == QMessageBox::Ok &&
                     box->textFormat() == Qt::PlainText &&
+                    (box->textInteractionFlags() & copied) == copied &&
+                    QGuiApplication::clipboard()->text().contains(box->text()) &&
                     std::ranges::count_if(QApplication::topLevelWidgets(), [](QWidget* top) {
                         return qobject_cast<QMessageBox*>(top) && top->isVisible();
                     }) == 1;
                 texts.append((plain ? "" : "NOT PLAIN: ") + box->text());
-                box->button(QMessageBox::Ok)->click();
+                QTest::keyClick(box, Qt::Key_Return);
             }
         });
         start(5);
@@ -57,6 +66,7 @@ class WindowTest : public QObject {
             return {true, {}};
         }
     } starter;
+    LocalDisk disk;
     std::unique_ptr<frmMain> w;
 
     static QString text(const fs::path& p) { return QString::fromStdU16String(p.u16string()); }
@@ -101,7 +111,7 @@ class WindowTest : public QObject {
     {
         QApplication::setFont(QFont("DejaVu Sans", points));
         starter.starts = 0;
-        w = std::make_unique<frmMain>(starter, [] { return std::string("/opt/ordanex"); });
+        w = std::make_unique<frmMain>(starter, disk, [] { return std::string("/opt/ordanex"); });
     }
     void fill(const Paths& paths, int selection = -1) // from a selection, so clearing counts
     {
@@ -273,13 +283,16 @@ private slots:
             Paths entries;
             int selection;
             std::size_t starts;
+            int repeats = 0; // of the key, held
         } cases[] = {
             {"lbFilelist", Qt::Key_Delete, shiftCtrl, abc, 1, {"/ä", "/c"}, 1, 0},
             {"dfDestination", Qt::Key_Delete, 0, abc, 1, abc, 1, 0},
             {"lbFilelist", Qt::Key_U, alt, abc, 1, {"/b", "/ä", "/c"}, 0, 0},
             {"dfDestination", Qt::Key_D, alt, abc, 1, {"/ä", "/c", "/b"}, 2, 0},
             {"lbFilelist", Qt::Key_M, alt, abc, 1, abc, 1, 1},
-            {"lbFilelist", Qt::Key_Return, 0, abc, 1, abc, 1, 1},
+            {"lbFilelist", Qt::Key_Return, 0, abc, 1, abc, 1, 1, 3},
+            {"dfMerge", Qt::Key_Return, 0, abc, 1, abc, 1, 1, 3},
+            {"dfDestination", Qt::Key_M, alt, abc, 1, abc, 1, 1, 3},
             {"dfDestination", Qt::Key_Enter, Qt::KeypadModifier, abc, 1, abc, 1, 1},
             {"pbUp", Qt::Key_Return, 0, abc, 0, abc, 0, 0},
             {"pbDown", Qt::Key_Return, 0, abc, 2, abc, 2, 0},
@@ -292,13 +305,21 @@ private slots:
             make();
             showActive();
             fill(c.before, c.selected);
+            w->dfDestination->setText("/d/out.pdf");
+            Boxes boxes;
             auto* target = w->findChild<QWidget*>(c.focus);
             target->setFocus();
-            QTest::keyClick(target, Qt::Key(c.key), Qt::KeyboardModifiers(c.modifiers));
+            const auto modifiers = Qt::KeyboardModifiers(c.modifiers);
+            QTest::keyPress(target, Qt::Key(c.key), modifiers);
+            // Slower than an access key's animated click, which each repeat
+            // would otherwise put off.
+            for (int i = 0; i < c.repeats; ++i)
+                QTest::simulateEvent(target, true, c.key, modifiers, {}, true, 150);
+            QTest::keyRelease(target, Qt::Key(c.key), modifiers);
             // An access key animates its click, which lands a moment later.
-            QTRY_COMPARE(
-                std::tuple(w->entries().entries(), w->entries().selection(), starter.starts),
-                std::tuple(c.entries, c.selection, c.starts));
+            QTRY_COMPARE(std::tuple(w->entries().entries(), w->entries().selection(),
+                                    starter.starts, boxes.texts),
+                         std::tuple(c.entries, c.selection, c.starts, QStringList()));
         }
         // Removing an entry: the selected one leaves none selected; one
         // before it keeps the same entry selected, one place higher.
@@ -411,8 +432,9 @@ private slots:
     }
 
     // The tool beside the program: missing, refused, then the real pdftk
-    // on files made here, in four merges at once. The real program's runs
-    // are in tests/x-clipboard.sh, and in tests/windows-exe.sh on Windows.
+    // on files made here, in four merges at once, and the merges refused
+    // while they run. The real program's runs are in tests/x-clipboard.sh,
+    // and in tests/windows-exe.sh on Windows.
     void merges()
     {
         const fs::path folder = appDirectory(), work = folder / "work";
@@ -423,11 +445,23 @@ private slots:
         fs::remove(tool);
         fs::create_directories(work);
         fs::copy_file(data / "two-pages.pdf", blank);
+#ifndef _WIN32
+        // Whoever started the program left a descriptor open, and signals
+        // ignored, as nohup does; were SIGCHLD left so, every merge would
+        // seem to fail. None of it is the tool's.
+        ::open("/dev/null", O_RDONLY);
+        for (int ignored : {SIGINT, SIGHUP, SIGCHLD})
+            std::signal(ignored, SIG_IGN);
+#endif
         ToolStarter real;
-        frmMain window(real, appDirectory);
-        // A box stays open while merges run, so that their ends meet it.
+        frmMain window(real, disk, appDirectory);
+        // A failure's box stays open while merges run, so that their ends
+        // meet it.
         const QDeadlineTimer held(30000);
-        Boxes boxes([&] { return window.cursor().shape() != Qt::BusyCursor || held.hasExpired(); });
+        Boxes boxes([&](const QString& text) {
+            return !text.startsWith("The merge into") ||
+                   window.cursor().shape() != Qt::BusyCursor || held.hasExpired();
+        });
         drag(window.lbFilelist->viewport(), {file(text(blank))});
         window.entries().select(0);
         // With no pdftk there (the system's words, or wine's), then with an
@@ -441,9 +475,17 @@ private slots:
                                   "The destination is one of the files to merge. Choose another "
                                   "destination."}));
 #ifndef _WIN32
+        // The real pdftk, once the tool has written down the descriptors
+        // and signals it has, and more error output than is read, and has
+        // waited, so that the merges still run when Merge is pressed again.
+        std::ofstream(tool)
+            << "#!/bin/sh\nfor last; do :; done\n{ ls /proc/self/fd | tr '\\n' ' '\n"
+               "echo; grep '^Sig[BI]' /proc/self/status | cut -f2; } >\"$last.seen\"\n"
+               "head -c 5000 /dev/zero | tr '\\0' x >&2\necho >&2\nsleep 1\n"
+               "exec " ORDANEX_PDFTK " \"$@\"\n";
+        fs::permissions(tool, fs::perms::owner_all);
         // Killed at once; merged; into a folder that is not there; with a
         // damaged input, onto an earlier output.
-        fs::create_symlink(ORDANEX_PDFTK, tool);
         std::ofstream(work / "damaged.pdf") << "not a PDF";
         fs::copy_file(data / "one-page.pdf", work / "earlier.pdf");
         window.dfDestination->setText(text(work / "killed.pdf"));
@@ -451,22 +493,36 @@ private slots:
         const int child = firstChild();
         QVERIFY(child > 0); // never the test's own process group
         ::kill(-child, SIGKILL);
-        const std::pair<Paths, fs::path> runs[] = {
-            {{data / "one-page.pdf"}, work / "merged.pdf"},
-            {{}, work / "none" / "out.pdf"},
-            {{work / "damaged.pdf"}, work / "earlier.pdf"},
+        QTRY_COMPARE(boxes.texts.size(), 3);
+        const fs::path merged = work / "merged.pdf";
+        const std::tuple<Paths, int, fs::path> runs[] = {
+            {{data / "one-page.pdf"}, -1, merged},
+            {{}, -1, work / "none" / "out.pdf"},
+            {{work / "damaged.pdf"}, -1, work / "earlier.pdf"},
+            // Refused while they run: what one writes, or what one reads as
+            // the destination, or what one writes as an input.
+            {{}, -1, merged},
+            {{}, 1, data / "one-page.pdf"},
+            {{merged}, -1, work / "other.pdf"},
         };
-        for (const auto& [added, destination] : runs) {
+        for (const auto& [added, removed, destination] : runs) {
             window.entries().addAll(added);
+            window.entries().removeAt(removed);
             window.dfDestination->setText(text(destination));
             QTest::mouseClick(window.dfMerge, Qt::LeftButton);
         }
+        const auto busy = [](const fs::path& file) {
+            return "A merge is still working on \"" + text(file) +
+                   "\". Merge again once it has ended.";
+        };
+        QCOMPARE(boxes.texts.mid(3),
+                 (QStringList{busy(merged), busy(data / "one-page.pdf"), busy(merged)}));
         QCOMPARE(window.cursor().shape(), Qt::BusyCursor);
-        QTRY_COMPARE_WITH_TIMEOUT(boxes.texts.size(), 5, 60000);
+        QTRY_COMPARE_WITH_TIMEOUT(boxes.texts.size(), 8, 60000);
         QCOMPARE(window.cursor().shape(), Qt::ArrowCursor);
         // What failed and what is at the destination; the tool's words between.
         QStringList gists;
-        for (const QString& box : boxes.texts.mid(2))
+        for (const QString& box : boxes.texts.filter(QRegularExpression("^The merge into")))
             gists.append(box.section('\n', 0, 0) + ' ' + box.section("\n\n", -1));
         gists.sort();
         const QString into = "The merge into \"" + text(work);
@@ -479,7 +535,17 @@ private slots:
                               into + "/none/out.pdf\" failed: pdftk ended with status 1. No "
                                      "file was made at the destination."}));
         QCOMPARE(boxes.texts.filter("\n\npdftk said:\nError: ").size(), 2);
-        QVERIFY(firstChild() == 0 && fs::file_size(work / "merged.pdf") > 0);
+        // The first merge's file is whole. Its tool had the three standard
+        // streams (and ls its folder), and the signals a new program has,
+        // but for the real-time ones that the C library keeps for itself.
+        std::ifstream made(merged), seen(work / "merged.pdf.seen");
+        std::string end(6, ' '), fds;
+        made.seekg(-6, std::ios::end).read(end.data(), 6);
+        std::uint64_t blocked = 1, ignored = 1;
+        std::getline(seen, fds) >> std::hex >> blocked >> ignored;
+        QCOMPARE(std::tuple(end, fds, blocked & 0x7fffffff, ignored & 0x7fffffff),
+                 std::tuple(std::string("%%EOF\n"), std::string("0 1 2 3 "), 0ul, 0ul));
+        QCOMPARE(firstChild(), 0);
 #endif
         // Neither a refusal nor a failure changes the list's selection.
         QCOMPARE(window.entries().selection(), 0);

@@ -5,8 +5,10 @@
 #include "window_layout.h"
 
 #include <QAccessibleWidget>
+#include <QClipboard>
 #include <QDropEvent>
 #include <QFileInfo>
+#include <QGuiApplication>
 #include <QIcon>
 #include <QImage>
 #include <QKeyEvent>
@@ -16,6 +18,7 @@
 #include <QMimeData>
 #include <QPixmap>
 #include <QPushButton>
+#include <QShortcutEvent>
 
 #include <algorithm>
 #include <vector>
@@ -54,10 +57,15 @@ QString notAdded(qsizetype count, const QString& what, const QString& whyOne,
     return text;
 }
 
+bool isEnter(const QKeyEvent* key)
+{
+    return key->key() == Qt::Key_Return || key->key() == Qt::Key_Enter;
+}
+
 } // namespace
 
-frmMain::frmMain(ProgramStarter& starter, std::function<std::string()> appDirectory,
-                 QWidget* parent)
+frmMain::frmMain(ProgramStarter& starter, const Disk& disk,
+                 std::function<std::string()> appDirectory, QWidget* parent)
     : QWidget(parent)
     , lbFilelist(new FileListBox(this))
     , Label1(new QLabel(QStringLiteral("List of PDF Files to Merge (Drop Files here)"), this))
@@ -68,6 +76,7 @@ frmMain::frmMain(ProgramStarter& starter, std::function<std::string()> appDirect
     , pbDown(new QPushButton(QStringLiteral("&Down"), this))
     , entries_(*lbFilelist)
     , starter_(starter)
+    , files_(disk)
     , appDirectory_(std::move(appDirectory))
 {
     setObjectName(QStringLiteral("frmMain"));
@@ -114,6 +123,8 @@ frmMain::frmMain(ProgramStarter& starter, std::function<std::string()> appDirect
     lbFilelist->setFocus();
     // Only the list takes files.
     dfDestination->installEventFilter(this);
+    // A held key is one press of Merge.
+    dfMerge->installEventFilter(this);
 
     connect(lbFilelist, &FileListBox::filesDropped, this, &frmMain::lbFilelist_OLEDragDrop);
     connect(lbFilelist, &FileListBox::filesPasted, this, &frmMain::lbFilelist_Paste);
@@ -246,7 +257,7 @@ void frmMain::pbDown_Click()
 
 void frmMain::dfMerge_Click()
 {
-    MergeCommand(starter_, *this, *this)
+    MergeCommand(starter_, *this, *this, files_)
         .run(appDirectory_(), entries_, dfDestination->text().toStdString());
 }
 
@@ -313,6 +324,23 @@ bool frmMain::event(QEvent* event)
 
 bool frmMain::eventFilter(QObject* watched, QEvent* event)
 {
+    // Ctrl+C that no control of a box has taken copies all its words.
+    if (auto* box = qobject_cast<QMessageBox*>(watched);
+        box && event->type() == QEvent::KeyPress &&
+        static_cast<QKeyEvent*>(event)->matches(QKeySequence::Copy)) {
+        QGuiApplication::clipboard()->setText(box->text());
+        return true;
+    }
+    if (watched == dfMerge) {
+        // Its access key is taken once per press: the shortcut's repeats
+        // are turned off the first time it is used, as its id is known
+        // only then. A focused Merge would click on each repeat of Enter.
+        if (event->type() == QEvent::Shortcut)
+            dfMerge->setShortcutAutoRepeat(static_cast<QShortcutEvent*>(event)->shortcutId(),
+                                           false);
+        return event->type() == QEvent::KeyPress && isEnter(static_cast<QKeyEvent*>(event)) &&
+               static_cast<QKeyEvent*>(event)->isAutoRepeat();
+    }
     // Files dropped into the field would become a garbage output path as
     // their link text; plain text may still be dropped there.
     const QEvent::Type type = event->type();
@@ -327,8 +355,9 @@ bool frmMain::eventFilter(QObject* watched, QEvent* event)
 
 void frmMain::keyPressEvent(QKeyEvent* event)
 {
-    if (event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter) {
-        dfMerge->click();
+    if (isEnter(event)) {
+        if (!event->isAutoRepeat())
+            dfMerge->click();
         return;
     }
     QWidget::keyPressEvent(event);
@@ -357,8 +386,16 @@ void frmMain::showBoxes()
     while (!boxes_.isEmpty()) {
         QMessageBox box(QMessageBox::NoIcon, QString::fromLatin1(kApplicationTitle), boxes_.front(),
                         QMessageBox::Ok, this);
-        // Paths are shown as they are, never read as markup.
+        // Paths are shown as they are, never read as markup, and the words
+        // can be copied, to be looked up or reported: all of them with
+        // Ctrl+C, as Qt does it on Windows, or those selected with the mouse
+        // and the keys once clicked. Enter still closes it.
         box.setTextFormat(Qt::PlainText);
+        box.setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
+        box.setDefaultButton(QMessageBox::Ok);
+#ifndef Q_OS_WIN
+        box.installEventFilter(this);
+#endif
         box.exec();
         boxes_.removeFirst();
     }

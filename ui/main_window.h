@@ -29,7 +29,7 @@ class frmMain : public QWidget, private MessageDisplay, private MergeListener {
 
 public:
     // `appDirectory` is asked anew on every merge.
-    frmMain(ProgramStarter& starter, std::function<std::string()> appDirectory,
+    frmMain(ProgramStarter& starter, const Disk& disk, std::function<std::string()> appDirectory,
             QWidget* parent = nullptr);
 
     FileListBox* lbFilelist;
@@ -92,6 +92,7 @@ private:
     QStringList boxes_;  // the texts of the box shown and of those waiting
     ListBoxEntries entries_;
     ProgramStarter& starter_;
+    MergeFiles files_; // of the merges that run
     std::function<std::string()> appDirectory_;
 };
 

@@ -1,10 +1,5 @@
 #include "process_starter.h"
 
-#ifdef Q_OS_WIN
-#include <QWinEventNotifier>
-
-#include <windows.h>
-#else
 #include <QDir>
 #include <QFile>
 #include <QSocketNotifier>
@@ -23,43 +18,10 @@
 #include <vector>
 
 extern char** environ;
-#endif
 
 namespace ordanex {
 
 namespace {
-
-#ifdef Q_OS_WIN
-
-// One started tool, until it ends.
-class Watch final : public QObject {
-public:
-    Watch(HANDLE process, ProgramStarter::EndHandler ended, QObject* parent)
-        : QObject(parent), process_{process}, ended_(std::move(ended)), notifier_(process)
-    {
-        connect(&notifier_, &QWinEventNotifier::activated, this, &Watch::finish);
-    }
-
-private:
-    void finish()
-    {
-        notifier_.setEnabled(false);
-        DWORD code = 0;
-        ToolEnd end;
-        end.status = GetExitCodeProcess(process_.handle, &code) ? static_cast<int>(code) : -1;
-        deleteLater();
-        ended_(end);
-    }
-
-    struct Handle {
-        HANDLE handle;
-        ~Handle() { CloseHandle(handle); }
-    } process_; // closed after the notifier that waits on it
-    ProgramStarter::EndHandler ended_;
-    QWinEventNotifier notifier_;
-};
-
-#else
 
 // A file descriptor, closed with its owner.
 struct Descriptor {
@@ -90,7 +52,8 @@ int unnamedFile()
     return fd;
 }
 
-// The end of what the tool wrote there: its last lines say why it failed.
+// The end of what the tool wrote there, in whole lines: its last lines say
+// why it failed.
 std::string lastWords(int fd)
 {
     constexpr off_t kTail = 4096;
@@ -101,15 +64,16 @@ std::string lastWords(int fd)
     std::string words(static_cast<std::size_t>(file.st_size - from), '\0');
     const ssize_t read = ::pread(fd, words.data(), words.size(), from);
     words.resize(read > 0 ? static_cast<std::size_t>(read) : 0);
+    if (const auto lineEnd = words.find('\n'); from > 0 && lineEnd != std::string::npos)
+        words.erase(0, lineEnd + 1);
     return words;
 }
 
 // One started tool, until it ends and has been reaped.
 class Watch final : public QObject {
 public:
-    Watch(pid_t pid, int pidfd, int errors, ProgramStarter::EndHandler ended, QObject* parent)
+    Watch(int pidfd, int errors, ProgramStarter::EndHandler ended, QObject* parent)
         : QObject(parent)
-        , pid_(pid)
         , pidfd_(pidfd)
         , errors_(errors)
         , ended_(std::move(ended))
@@ -121,10 +85,11 @@ public:
 private:
     void finish()
     {
+        // Waiting on the pidfd can only ever reap this tool.
         siginfo_t info{};
         int result;
         do
-            result = ::waitid(P_PID, static_cast<id_t>(pid_), &info, WEXITED | WNOHANG);
+            result = ::waitid(P_PIDFD, static_cast<id_t>(pidfd_.fd), &info, WEXITED | WNOHANG);
         while (result != 0 && errno == EINTR);
         if (result == 0 && info.si_pid == 0)
             return; // not ended yet
@@ -141,48 +106,24 @@ private:
         ended_(end);
     }
 
-    pid_t pid_;
     Descriptor pidfd_, errors_; // closed after the notifier that waits on one
     ProgramStarter::EndHandler ended_;
     QSocketNotifier notifier_;
 };
 
-#endif
-
 } // namespace
 
 ToolStarter::ToolStarter()
 {
-#ifndef Q_OS_WIN
     // Where whoever started this program ignores SIGCHLD, the system would
     // reap the tool unasked, and how it ended would be lost.
     struct sigaction child {};
     if (::sigaction(SIGCHLD, nullptr, &child) == 0 && child.sa_handler == SIG_IGN)
         std::signal(SIGCHLD, SIG_DFL);
-#endif
 }
 
 StartResult ToolStarter::start(const CommandLine& command, EndHandler ended)
 {
-#ifdef Q_OS_WIN
-    const std::wstring program = QString::fromStdString(command.arguments.front()).toStdWString();
-    std::wstring text = QString::fromStdString(command.text).toStdWString();
-    // A console of its own, shown normally and with the focus: a GUI
-    // program has none to lend it.
-    STARTUPINFOW startup{};
-    startup.cb = sizeof(startup);
-    startup.dwFlags = STARTF_USESHOWWINDOW;
-    startup.wShowWindow = SW_SHOWNORMAL;
-    PROCESS_INFORMATION process{};
-    // Windows programs parse their own command line: the tool gets the
-    // exact string.
-    if (!CreateProcessW(program.c_str(), text.data(), nullptr, nullptr, FALSE,
-                        CREATE_NEW_CONSOLE | CREATE_UNICODE_ENVIRONMENT, nullptr, nullptr, &startup,
-                        &process))
-        return {false, qt_error_string().toStdString()};
-    CloseHandle(process.hThread);
-    new Watch(process.hProcess, std::move(ended), this);
-#else
     // Each piece is its own argument and no shell sees them, so a quote or
     // a blank inside a path stays part of that path.
     std::vector<char*> arguments;
@@ -194,6 +135,9 @@ StartResult ToolStarter::start(const CommandLine& command, EndHandler ended)
     posix_spawn_file_actions_init(&actions);
     if (errors.fd >= 0)
         posix_spawn_file_actions_adddup2(&actions, errors.fd, STDERR_FILENO);
+    // The three standard streams and nothing else: whatever this program
+    // was handed by whoever started it is not the tool's.
+    posix_spawn_file_actions_addclosefrom_np(&actions, STDERR_FILENO + 1);
     // A session of its own, so that a hang-up or Ctrl+C meant for this
     // program's terminal does not end it, and signals as a new program has
     // them.
@@ -221,8 +165,7 @@ StartResult ToolStarter::start(const CommandLine& command, EndHandler ended)
         ::waitpid(pid, nullptr, 0);
         return {false, "this system cannot watch it (" + why + ")"};
     }
-    new Watch(pid, pidfd, errors.release(), std::move(ended), this);
-#endif
+    new Watch(pidfd, errors.release(), std::move(ended), this);
     return {true, {}};
 }
 

@@ -1,0 +1,13 @@
+#pragma once
+
+#include "core/merge_files.h"
+
+namespace ordanex {
+
+// The files on this system's disks, as its own calls see them.
+class LocalDisk final : public Disk {
+public:
+    FileState look(std::string_view path) const override;
+};
+
+} // namespace ordanex
