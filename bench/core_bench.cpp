@@ -43,6 +43,7 @@ struct NoStart : ProgramStarter {
 
 struct NoMessages : MessageDisplay, MergeListener {
     void showMessage(const std::string&) override {}
+    bool askToReplace(const std::string&) override { return true; }
     void mergeStarted() override {}
     void mergeEnded(const MergeReport&) override {}
 };

@@ -6,9 +6,9 @@ std::string DestinationRule::apply(std::string_view path, PathStyle style)
 {
     // Only the file name may lose its extension: a dot in a folder name must
     // not move the output into another folder.
-    const auto dot = path.rfind('.');
+    auto dot = path.rfind('.');
     if (dot == std::string_view::npos || dot < fileNameStart(path, style))
-        return std::string(path);
+        dot = path.size();
     std::string destination(path.substr(0, dot));
     destination += "_Out.pdf";
     return destination;

@@ -9,12 +9,6 @@ std::string EntryList::text(int index) const
     return inRange(index) ? storedText(index) : std::string();
 }
 
-void EntryList::setText(int index, std::string_view text)
-{
-    if (inRange(index))
-        storeText(index, text);
-}
-
 void EntryList::select(int index)
 {
     if (index == kNoSelection || inRange(index))

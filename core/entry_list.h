@@ -26,7 +26,6 @@ public:
 
     int count() const { return storedCount(); }
     std::string text(int index) const;
-    void setText(int index, std::string_view text);
     int selection() const { return storedSelection(); }
     // Selects one entry, or none with -1; any other index is ignored.
     void select(int index);

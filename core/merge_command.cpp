@@ -45,6 +45,14 @@ MergeOutcome MergeCommand::run(std::string_view appDirectory, const EntryList& e
         appendQuoted(command.text, entry);
         command.arguments.push_back(std::move(entry));
     }
+    // pdftk takes "-" and "PROMPT" for words of its own, and a relative
+    // path for one in whatever folder this program was started from.
+    if (!isFullPath(destination, style_)) {
+        messages_.showMessage("The destination \"" + std::string(destination) +
+                              "\" is not a full path. Type the whole path of the file to make, "
+                              "with all its folders.");
+        return MergeOutcome::Rejected;
+    }
     command.text += " output ";
     appendQuoted(command.text, destination);
     command.arguments.emplace_back("output");
@@ -68,14 +76,25 @@ MergeOutcome MergeCommand::run(std::string_view appDirectory, const EntryList& e
         return MergeOutcome::Rejected;
     }
 
+    // A file that no merge of this window made may be another's work: the
+    // user says whether it goes.
+    if (use.destinationState.exists && !files_.madeHere(use.destinationState)) {
+        if (!messages_.askToReplace("There is already a file at \"" + std::string(destination) +
+                                    "\". Replace it with this merge? The file there now cannot "
+                                    "be brought back."))
+            return MergeOutcome::Rejected;
+        use.destinationState = files_.look(destination); // as it is after the question
+    }
+
     const FileState before = use.destinationState;
     const MergeFiles::Token token = files_.started(std::move(use));
     auto ended = [&listener = listener_, &files = files_, token,
                   destination = std::string(destination), count, before,
                   style = style_](const ToolEnd& end) {
-        files.ended(token);
-        listener.mergeEnded(
-            reportMerge(destination, count, end, before, files.look(destination), style));
+        const FileState after = files.look(destination);
+        const MergeReport report = reportMerge(destination, count, end, before, after, style);
+        files.ended(token, report.failed ? nullptr : &after);
+        listener.mergeEnded(report);
     };
     const StartResult result = starter_.start(command, std::move(ended));
     if (result.started) {

@@ -45,6 +45,8 @@ class MessageDisplay {
 public:
     virtual ~MessageDisplay() = default;
     virtual void showMessage(const std::string& text) = 0;
+    // Asks whether a file may be replaced; true once the user says so.
+    virtual bool askToReplace(const std::string& question) = 0;
 };
 
 // Learns of each merge that starts, and of how it ended.
@@ -57,7 +59,7 @@ public:
 
 enum class MergeOutcome {
     Nothing,  // the list was empty
-    Rejected, // the input was refused with a message; nothing started
+    Rejected, // the input was refused with a message, or a question answered no; nothing started
     Started,
     StartFailed, // the tool could not be started; the user was told why
 };
@@ -68,9 +70,12 @@ inline constexpr std::string_view kDestinationIsInputMessage =
     "The destination is one of the files to merge. Choose another destination.";
 
 // Builds the merge tool's command line from the entries and the destination
-// and starts it, unless it would work on a file that a running merge works
-// on; `files` keeps the files of each merge while it runs, and the listener
-// hears how it ended. Holds no state of its own between runs.
+// and starts it, unless the destination is not a full path, or the merge
+// would work on a file that a running merge works on, or would replace a
+// file that this window's merges did not make and the user keeps it.
+// `files` keeps the files of each merge while it runs and those merges
+// made, and the listener hears how it ended. Holds no state of its own
+// between runs.
 class MergeCommand {
 public:
     MergeCommand(ProgramStarter& starter, MessageDisplay& messages, MergeListener& listener,

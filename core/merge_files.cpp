@@ -1,6 +1,6 @@
 #include "merge_files.h"
 
-#include <vector>
+#include <algorithm>
 
 namespace ordanex {
 
@@ -58,9 +58,19 @@ MergeFiles::Token MergeFiles::started(MergeUse use)
     return next_++;
 }
 
-void MergeFiles::ended(Token merge)
+bool MergeFiles::madeHere(const FileState& state) const
+{
+    return state.exists && std::ranges::find(made_, state) != made_.end();
+}
+
+void MergeFiles::ended(Token merge, const FileState* made)
 {
     std::erase_if(running_, [merge](const Running& running) { return running.token == merge; });
+    if (!made)
+        return;
+    // A file holds one merge's result at a time.
+    std::erase_if(made_, [made](const FileState& state) { return state.id == made->id; });
+    made_.push_back(*made);
 }
 
 } // namespace ordanex

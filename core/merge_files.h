@@ -56,8 +56,9 @@ struct Clash {
     std::string file; // as this merge names it
 };
 
-// The files that this window's running merges read and write, so that no
-// two merges work on one file at once.
+// The files this window's merges work on: those that running merges read
+// and write, so that no two merges work on one file at once, and those that
+// merges made, so that the next merge may replace them unasked.
 class MergeFiles {
 public:
     using Token = std::uint64_t;
@@ -72,9 +73,14 @@ public:
     // can only match by its text.
     Clash clash(const MergeUse& use) const;
 
+    // Whether the file at a destination, as it is now, is one that a merge
+    // of this window made there and that has not changed since.
+    bool madeHere(const FileState& state) const;
+
     // Keeps the files of a merge that starts, until `ended` is told.
     Token started(MergeUse use);
-    void ended(Token merge);
+    // Forgets a merge; `made` is the file it made, where it made one.
+    void ended(Token merge, const FileState* made = nullptr);
 
 private:
     struct Running {
@@ -84,6 +90,7 @@ private:
 
     const Disk& disk_;
     std::vector<Running> running_;
+    std::vector<FileState> made_;
     Token next_ = 0;
 };
 

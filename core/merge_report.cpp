@@ -37,13 +37,17 @@ std::string lastLines(std::string_view words)
 MergeReport reportMerge(std::string_view destination, int files, const ToolEnd& end,
                         const FileState& before, const FileState& after, PathStyle style)
 {
-    if (end.status == 0 && end.signal == 0) {
+    // A success is a file: new, or changed.
+    const bool succeeded = end.status == 0 && end.signal == 0;
+    if (succeeded && after.exists && after != before) {
         const std::string_view name = destination.substr(fileNameStart(destination, style));
         return {false, "Merged " + std::to_string(files) + (files == 1 ? " file" : " files") +
                            " into " + std::string(name) + "."};
     }
     std::string text = "The merge into \"" + std::string(destination) + "\" failed: ";
-    if (end.signal != 0) {
+    if (succeeded) {
+        text += "pdftk reported success, but left no new file there";
+    } else if (end.signal != 0) {
         text += "pdftk was ended by signal " + std::to_string(end.signal);
         if (!end.signalName.empty())
             text += " (" + end.signalName + ")";

@@ -37,4 +37,19 @@ constexpr std::size_t fileNameStart(std::string_view path, PathStyle style)
     return separator == std::string_view::npos ? 0 : separator + 1;
 }
 
+// Whether `path` is a full path, naming its folders from the top: "/..." on
+// Unix; on Windows, from a drive's root ("C:\...") or a network share
+// ("\\server\...").
+constexpr bool isFullPath(std::string_view path, PathStyle style)
+{
+    const auto separatorAt = [&](std::size_t i) {
+        return i < path.size() && folderSeparators(style).find(path[i]) != std::string_view::npos;
+    };
+    if (style == PathStyle::Unix)
+        return separatorAt(0);
+    const bool letter = !path.empty() && (path[0] | 0x20) >= 'a' && (path[0] | 0x20) <= 'z';
+    return (letter && path.size() > 1 && path[1] == ':' && separatorAt(2)) ||
+           (separatorAt(0) && separatorAt(1) && path.size() > 2 && !separatorAt(2));
+}
+
 } // namespace ordanex

@@ -3,9 +3,12 @@
 // go, to its own path with ".txt" added, in UTF-16. Where its path with
 // ".fail" added holds a delay in milliseconds, a status and a line, it first
 // waits that long, and then writes a long line and that line as its error
-// output and ends with the status.
+// output and ends with the status. Where it ends with 0 it writes a file at
+// its last argument, the destination, as pdftk would.
 
 #include <windows.h>
+
+#include <shellapi.h>
 
 #include <cstdio>
 #include <string>
@@ -41,6 +44,14 @@ int main()
     record += L"\n";
     FILE* out = _wfopen((std::wstring(self) + L".txt").c_str(), L"wb");
     const bool written = out && std::fwrite(record.data(), 2, record.size(), out) == record.size();
+    int count = 0;
+    wchar_t** arguments = CommandLineToArgvW(GetCommandLineW(), &count);
+    if (status == 0 && count > 0) {
+        FILE* made = _wfopen(arguments[count - 1], L"wb");
+        if (!made || std::fputs("%PDF-1.4\n%%EOF\n", made) < 0 || std::fclose(made) != 0)
+            status = 1;
+    }
+    LocalFree(arguments);
     if (status != 0)
         std::fwprintf(stderr, L"%ls\n", std::wstring(5000, L'x').c_str());
     std::fwprintf(stderr, L"%ls\n", line);

@@ -11,7 +11,6 @@
 #include <QtWidgets>
 
 #include <csignal>
-#include <fcntl.h>
 #include <filesystem>
 #include <fstream>
 
@@ -23,9 +22,11 @@ namespace {
 
 // Closes message boxes as a user would, once `closing` allows for the text,
 // and keeps their texts, marking a box that is not the program's plain one,
-// with words that can be copied, or not the only one open.
+// with words that can be copied, or not the only one open. The question
+// whether to replace a file is answered as `replace` says, and marked.
 struct Boxes : QTimer {
     QStringList texts;
+    bool replace = false;
     explicit Boxes(std::function<bool(const QString&)> closing = [](const QString&) {
         return true;
     })
@@ -34,19 +35,26 @@ struct Boxes : QTimer {
             auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
             if (box && closing(box->text())) {
                 const auto copied = Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard;
+                const QAbstractButton* cancel = box->button(QMessageBox::Cancel);
                 QTest::keySequence(box->focusWidget() ? box->focusWidget() : box,
                                    QKeySequence::Copy);
+                const bool asked =
+                    cancel && box->buttons().size() == 2 && box->defaultButton() == cancel &&
+                    box->escapeButton() == cancel && box->buttons().front()->text() == "&Replace";
                 const bool plain =
                     box->windowTitle() == "Ordanex" && box->icon() == QMessageBox::NoIcon &&
-                    box->standardButtons() == QMessageBox::Ok &&
                     box->textFormat() == Qt::PlainText &&
-                    (box->textInteractionFlags() & copied) == copied &&
-                    QGuiApplication::clipboard()->text().contains(box->text()) &&
+                    (asked || (box->standardButtons() == QMessageBox::Ok &&
+                               (box->textInteractionFlags() & copied) == copied &&
+                               QGuiApplication::clipboard()->text().contains(box->text()))) &&
                     std::ranges::count_if(QApplication::topLevelWidgets(), [](QWidget* top) {
                         return qobject_cast<QMessageBox*>(top) && top->isVisible();
                     }) == 1;
-                texts.append((plain ? "" : "NOT PLAIN: ") + box->text());
-                QTest::keyClick(box, Qt::Key_Return);
+                texts.append((plain ? asked ? "ASKED: " : "" : "NOT PLAIN: ") + box->text());
+                if (asked && replace)
+                    box->buttons().front()->click();
+                else
+                    QTest::keyClick(box, asked ? Qt::Key_Escape : Qt::Key_Return);
             }
         });
         start(5);
@@ -289,7 +297,6 @@ private slots:
             {"dfDestination", Qt::Key_Delete, 0, abc, 1, abc, 1, 0},
             {"lbFilelist", Qt::Key_U, alt, abc, 1, {"/b", "/ä", "/c"}, 0, 0},
             {"dfDestination", Qt::Key_D, alt, abc, 1, {"/ä", "/c", "/b"}, 2, 0},
-            {"lbFilelist", Qt::Key_M, alt, abc, 1, abc, 1, 1},
             {"lbFilelist", Qt::Key_Return, 0, abc, 1, abc, 1, 1, 3},
             {"dfMerge", Qt::Key_Return, 0, abc, 1, abc, 1, 1, 3},
             {"dfDestination", Qt::Key_M, alt, abc, 1, abc, 1, 1, 3},
@@ -446,12 +453,9 @@ private slots:
         fs::create_directories(work);
         fs::copy_file(data / "two-pages.pdf", blank);
 #ifndef _WIN32
-        // Whoever started the program left a descriptor open, and signals
-        // ignored, as nohup does; were SIGCHLD left so, every merge would
-        // seem to fail. None of it is the tool's.
-        ::open("/dev/null", O_RDONLY);
-        for (int ignored : {SIGINT, SIGHUP, SIGCHLD})
-            std::signal(ignored, SIG_IGN);
+        // Were SIGCHLD left ignored, as whoever started the program may
+        // leave it, every merge would seem to fail.
+        std::signal(SIGCHLD, SIG_IGN);
 #endif
         ToolStarter real;
         frmMain window(real, disk, appDirectory);
@@ -464,41 +468,32 @@ private slots:
         });
         drag(window.lbFilelist->viewport(), {file(text(blank))});
         window.entries().select(0);
-        // With no pdftk there (the system's words, or wine's), then with an
-        // input as the destination, spelt otherwise.
-        QTest::mouseClick(window.dfMerge, Qt::LeftButton);
-        window.dfDestination->setText(text(work / ".." / "work" / "with blank.pdf"));
+        // With no pdftk there: the system's words, or wine's.
+        window.dfDestination->setText(text(work / "killed.pdf"));
         QTest::mouseClick(window.dfMerge, Qt::LeftButton);
         QTRY_COMPARE(boxes.texts,
-                     (QStringList{"The merge tool \"" + text(tool) + "\" could not be started: " +
-                                      (windows ? "File not found." : "No such file or directory"),
-                                  "The destination is one of the files to merge. Choose another "
-                                  "destination."}));
+                     QStringList{"The merge tool \"" + text(tool) + "\" could not be started: " +
+                                 (windows ? "File not found." : "No such file or directory")});
 #ifndef _WIN32
-        // The real pdftk, once the tool has written down the descriptors
-        // and signals it has, and more error output than is read, and has
-        // waited, so that the merges still run when Merge is pressed again.
-        std::ofstream(tool)
-            << "#!/bin/sh\nfor last; do :; done\n{ ls /proc/self/fd | tr '\\n' ' '\n"
-               "echo; grep '^Sig[BI]' /proc/self/status | cut -f2; } >\"$last.seen\"\n"
-               "head -c 5000 /dev/zero | tr '\\0' x >&2\necho >&2\nsleep 1\n"
-               "exec " ORDANEX_PDFTK " \"$@\"\n";
+        // The real pdftk, once the tool has written more error output than
+        // is read, and has waited, so that the merges still run when Merge
+        // is pressed again.
+        std::ofstream(tool) << "#!/bin/sh\nhead -c 5000 /dev/zero | tr '\\0' x >&2\necho >&2\n"
+                               "sleep 1\nexec " ORDANEX_PDFTK " \"$@\"\n";
         fs::permissions(tool, fs::perms::owner_all);
         // Killed at once; merged; into a folder that is not there; with a
-        // damaged input, onto an earlier output.
+        // damaged input, onto a file that this window did not make.
         std::ofstream(work / "damaged.pdf") << "not a PDF";
         fs::copy_file(data / "one-page.pdf", work / "earlier.pdf");
-        window.dfDestination->setText(text(work / "killed.pdf"));
         QTest::mouseClick(window.dfMerge, Qt::LeftButton);
         const int child = firstChild();
         QVERIFY(child > 0); // never the test's own process group
         ::kill(-child, SIGKILL);
-        QTRY_COMPARE(boxes.texts.size(), 3);
+        QTRY_COMPARE(boxes.texts.size(), 2);
         const fs::path merged = work / "merged.pdf";
         const std::tuple<Paths, int, fs::path> runs[] = {
             {{data / "one-page.pdf"}, -1, merged},
             {{}, -1, work / "none" / "out.pdf"},
-            {{work / "damaged.pdf"}, -1, work / "earlier.pdf"},
             // Refused while they run: what one writes, or what one reads as
             // the destination, or what one writes as an input.
             {{}, -1, merged},
@@ -511,14 +506,25 @@ private slots:
             window.dfDestination->setText(text(destination));
             QTest::mouseClick(window.dfMerge, Qt::LeftButton);
         }
+        // It is kept, then replaced.
+        window.entries().removeAt(1);
+        window.entries().add((work / "damaged.pdf").string());
+        window.dfDestination->setText(text(work / "earlier.pdf"));
+        for (const bool replace : {false, true}) {
+            boxes.replace = replace;
+            QTest::mouseClick(window.dfMerge, Qt::LeftButton);
+        }
         const auto busy = [](const fs::path& file) {
             return "A merge is still working on \"" + text(file) +
                    "\". Merge again once it has ended.";
         };
-        QCOMPARE(boxes.texts.mid(3),
-                 (QStringList{busy(merged), busy(data / "one-page.pdf"), busy(merged)}));
+        const QString asked = "ASKED: There is already a file at \"" + text(work / "earlier.pdf") +
+                              "\". Replace it with this merge? The file there now cannot be "
+                              "brought back.";
+        QCOMPARE(boxes.texts.mid(2), (QStringList{busy(merged), busy(data / "one-page.pdf"),
+                                                  busy(merged), asked, asked}));
         QCOMPARE(window.cursor().shape(), Qt::BusyCursor);
-        QTRY_COMPARE_WITH_TIMEOUT(boxes.texts.size(), 8, 60000);
+        QTRY_COMPARE_WITH_TIMEOUT(boxes.texts.size(), 9, 60000);
         QCOMPARE(window.cursor().shape(), Qt::ArrowCursor);
         // What failed and what is at the destination; the tool's words between.
         QStringList gists;
@@ -535,16 +541,14 @@ private slots:
                               into + "/none/out.pdf\" failed: pdftk ended with status 1. No "
                                      "file was made at the destination."}));
         QCOMPARE(boxes.texts.filter("\n\npdftk said:\nError: ").size(), 2);
-        // The first merge's file is whole. Its tool had the three standard
-        // streams (and ls its folder), and the signals a new program has,
-        // but for the real-time ones that the C library keeps for itself.
-        std::ifstream made(merged), seen(work / "merged.pdf.seen");
-        std::string end(6, ' '), fds;
-        made.seekg(-6, std::ios::end).read(end.data(), 6);
-        std::uint64_t blocked = 1, ignored = 1;
-        std::getline(seen, fds) >> std::hex >> blocked >> ignored;
-        QCOMPARE(std::tuple(end, fds, blocked & 0x7fffffff, ignored & 0x7fffffff),
-                 std::tuple(std::string("%%EOF\n"), std::string("0 1 2 3 "), 0ul, 0ul));
+        // The first merge's file is whole, and the file kept is byte for
+        // byte what it was.
+        const auto bytes = [](const fs::path& file) {
+            std::ifstream in(file, std::ios::binary);
+            return std::string(std::istreambuf_iterator(in), {});
+        };
+        QCOMPARE(std::pair(bytes(merged).ends_with("%%EOF\n"), bytes(work / "earlier.pdf")),
+                 std::pair(true, bytes(data / "one-page.pdf")));
         QCOMPARE(firstChild(), 0);
 #endif
         // Neither a refusal nor a failure changes the list's selection.

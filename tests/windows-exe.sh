@@ -4,9 +4,11 @@
 # from an X program (wine hands the drop to the window as an OLE drop) and
 # files that an X program put on the clipboard (pasted with Ctrl+V), and on
 # Enter starts the pdftk.exe beside it, a recorder here, with the exact
-# command line. A merge that fails is told in a box; one still running when
-# the window is closed runs to its end. The tool's error output reaches the
-# box through a file in the temp folder, which is gone once the tool ends.
+# command line; the recorder makes a file at the destination. A merge that
+# fails is told in a box; one still running when the window is closed runs
+# to its end. The tool's error output reaches the box through a file in the
+# temp folder, which is gone once the tool ends. A drop over the list's
+# limit returns to the file manager before its box shows.
 #   tests/windows-exe.sh FOLDER RECORDER DRAG_SOURCE SCREENSHOT_FOLDER
 set -uo pipefail
 folder=$1 recorder=$2 drag_source=$3 shots=$4
@@ -34,22 +36,39 @@ window=$(find_window '^Ordanex$')
 [ -n "$window" ] || fail "Ordanex.exe showed no window: the zip may lack a DLL"
 read -r x y _ <<<"$(place "$window")"
 
+# Drags what an X program offers onto the list, in small steps as a hand
+# moves; the program tells in $work/drag.log when its drag has ended.
+#   drop DRAG_SOURCE_ARGUMENT...
+drop() {
+  "$drag_source" "$@" >"$work/drag.log" 2>&1 &
+  dragging=$!
+  local source sx sy tx=$((x + 150)) ty=$((y + 120))
+  source=$(find_window '^Drag source$')
+  read -r sx sy _ <<<"$(place "$source")"
+  sx=$((sx + 40)) sy=$((sy + 30))
+  xdotool mousemove $sx $sy mousedown 1
+  for step in 1 2 3 4 5 6 7 8 9 10; do
+    xdotool mousemove $((sx + (tx - sx) * step / 10)) $((sy + (ty - sy) * step / 10))
+    sleep 0.1
+  done
+  sleep 0.5
+  xdotool mouseup 1
+}
+# The first window of that name other than the program's own, within 20 s.
+find_box() {
+  for _ in $(seq 100); do
+    xdotool search --onlyvisible --name "^$1\$" 2>/dev/null | grep -vx "$window" | head -n 1 | grep . && return
+    sleep 0.2
+  done
+}
+
 # Two files with blanks and non-ASCII in their names, dragged from an X
-# program onto the list, in small steps as a hand moves.
+# program onto the list.
 first="$work/with blank ü.pdf" second="$work/zwei ß.pdf"
 touch "$first" "$second"
-"$drag_source" "$first" "$second" >/dev/null 2>&1 &
-source=$(find_window '^Drag source$')
-read -r sx sy _ <<<"$(place "$source")"
-sx=$((sx + 40)) sy=$((sy + 30)) tx=$((x + 150)) ty=$((y + 120))
-xdotool mousemove $sx $sy mousedown 1
-for step in 1 2 3 4 5 6 7 8 9 10; do
-  xdotool mousemove $((sx + (tx - sx) * step / 10)) $((sy + (ty - sy) * step / 10))
-  sleep 0.1
-done
-sleep 0.5
-xdotool mouseup 1
+drop "$first" "$second"
 sleep 1
+kill $dragging
 if command -v import >/dev/null; then
   import -window root "$shots/ordanex-windows.png" && echo "screenshot: $shots/ordanex-windows.png"
 fi
@@ -93,16 +112,13 @@ recorded "Ctrl+V added nothing" "$first" "$second" "$third" "$fourth"
 echo "windows-exe: the pasted files reached the list, and Merge started pdftk.exe with the exact command"
 
 # The tool fails, with a status, and more error output than is read, ending
-# in a line of its own: a box tells the status, that line and what is at the
-# destination. Ctrl+C copies a Windows message box's text.
+# in a line of its own: a box tells the status, that line and that the file
+# at the destination is the earlier merge's. Ctrl+C copies a Windows message
+# box's text.
 printf '0 3 Error: made to fail\n' >"$folder/pdftk.exe.fail"
 xdotool windowactivate --sync "$window" key Return
 recorded "Enter started nothing" "$first" "$second" "$third" "$fourth"
-for _ in $(seq 100); do
-  box=$(xdotool search --onlyvisible --name '^Ordanex$' 2>/dev/null | grep -vx "$window" | head -n 1)
-  [ -n "$box" ] && break
-  sleep 0.2
-done
+box=$(find_box Ordanex)
 [ -n "$box" ] || fail "a merge that failed showed no box"
 xdotool windowactivate --sync "$box" key ctrl+c
 sleep 0.5
@@ -119,7 +135,7 @@ expected="The merge into \"$(dos "$work")\\with blank ü_Out.pdf\" failed: pdftk
 pdftk said:
 Error: made to fail
 
-No file was made at the destination."
+The file at the destination is the one that was there before, unchanged: it is not the result of this merge."
 [[ $said == *"$expected"* ]] || fail "the box does not say so"
 echo "windows-exe: a merge that failed was told, with its status and its words"
 
@@ -140,3 +156,18 @@ wineserver -w
 left=$(find "$temp" -maxdepth 1 -name 'odx*.tmp')
 [ -z "$left" ] || fail "the files for the tool's error output were left behind: $left"
 echo "windows-exe: no file for the tool's error output was left in $temp"
+
+# A drop of one file more than the list holds, onto a new window: the drag
+# has ended, back in the file manager, while the box that names the file
+# left out is still open.
+wine "$folder/Ordanex.exe" >/dev/null 2>&1 &
+window=$(find_window '^Ordanex$')
+[ -n "$window" ] || fail "Ordanex.exe did not start again"
+read -r x y _ <<<"$(place "$window")"
+drop --times 32768 "$first"
+box=$(find_box Ordanex)
+[ -n "$box" ] || fail "a drop over the limit showed no box"
+grep -qx "drag ended" "$work/drag.log" || fail "the drop did not return while its box was open"
+xdotool windowactivate --sync "$box" key Return
+xdotool windowactivate --sync "$window" key alt+F4
+echo "windows-exe: a drop over the limit returned to the file manager before its box showed"

@@ -5,7 +5,9 @@
 # passed whole; the clipboard is left as it was. The program was moved to
 # another folder while it ran, and finds pdftk in the new one; its window
 # is closed while the merge runs, which ends the program at once and lets
-# the merge finish. Runs under an X server with a window manager.
+# the merge finish. The program is started with a file left open and
+# signals ignored, as nohup and a shell's & leave them: pdftk gets neither.
+# Runs under an X server with a window manager.
 #   tests/x-clipboard.sh PROGRAM DATA_FOLDER
 set -uo pipefail
 program=$1 data=$2
@@ -22,7 +24,8 @@ list=$(printf 'file://%s\r\nfile://%s\r\n' "$work/with%20blank.pdf" "$work/zwei%
 printf '%s' "$list" | xclip -selection clipboard -t text/uri-list -i
 mkdir "$work/first"
 cp "$program" "$work/first/ordanex"
-"$work/first/ordanex" >/dev/null 2>&1 &
+exec 9</dev/null
+env --ignore-signal=HUP "$work/first/ordanex" >/dev/null 2>&1 &
 ordanex=$!
 window=$(timeout 20 xdotool search --sync --onlyvisible --name '^Ordanex$' | head -n 1)
 [ -n "$window" ] || fail "showed no window"
@@ -33,9 +36,11 @@ xdotool key Return
 sleep 1
 xdotool key Return
 # Only the new folder holds pdftk: the real one, slowed down so that the
-# window is closed while it runs.
+# window is closed while it runs, once it has written down its open files
+# (and ls its folder) and its blocked and ignored signals.
 mv "$work/first" "$work/moved"
-printf '#!/bin/sh\nsleep 2\nexec "%s" "$@"\n' "$(readlink -f "$(dirname "$program")/pdftk")" >"$work/moved/pdftk"
+printf '#!/bin/sh\n{ ls /proc/self/fd; grep "^Sig[BI]" /proc/self/status | cut -f2; } | tr "\\n" " " >"%s"\nsleep 2\nexec "%s" "$@"\n' \
+  "$work/seen" "$(readlink -f "$(dirname "$program")/pdftk")" >"$work/moved/pdftk"
 chmod +x "$work/moved/pdftk"
 sleep 0.5
 xdotool key Return
@@ -53,6 +58,10 @@ done
 sizes=$(pdfinfo -l 3 "$out" | sed -n 's/^Page *[0-9] size: *//p' | tr '\n' ,)
 [ "$sizes" = "201 x 300 pts,202 x 300 pts,101 x 300 pts," ] || fail "the pages are not in the list's order: $sizes"
 [ "$(xclip -selection clipboard -t text/uri-list -o)" = "$list" ] || fail "the clipboard was changed"
+# The real-time signals above the first 31 are the C library's own.
+read -r -a seen <"$work/seen"
+[ "${seen[*]:0:4}" = "0 1 2 3" ] && [ ${#seen[@]} = 6 ] && (( ((0x${seen[4]} | 0x${seen[5]}) & 0x7fffffff) == 0 )) \
+  || fail "pdftk was handed more than its three standard streams, or signals not as a new program has them: ${seen[*]}"
 left="$work/(first|moved|with blank)"
 for _ in $(seq 50); do pgrep -f -- "$left" >/dev/null || break; sleep 0.2; done
 pgrep -af -- "$left" && fail "the processes above were left over"

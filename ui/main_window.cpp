@@ -21,6 +21,7 @@
 #include <QShortcutEvent>
 
 #include <algorithm>
+#include <utility>
 #include <vector>
 
 namespace ordanex {
@@ -55,6 +56,18 @@ QString notAdded(qsizetype count, const QString& what, const QString& whyOne,
     if (count > shown && !names.isEmpty())
         text += QStringLiteral("\nand %1 more").arg(count - shown);
     return text;
+}
+
+// Tells screen readers, which have the words for it since Qt 6.8.
+void announce(QObject* about, const QString& text)
+{
+#if QT_VERSION >= QT_VERSION_CHECK(6, 8, 0)
+    QAccessibleAnnouncementEvent announcement(about, text);
+    QAccessible::updateAccessibility(&announcement);
+#else
+    Q_UNUSED(about);
+    Q_UNUSED(text);
+#endif
 }
 
 bool isEnter(const QKeyEvent* key)
@@ -189,13 +202,10 @@ void frmMain::lbFilelist_Paste(const DroppedFiles& files)
     // entry, and names it; the selection stays where it was.
     lbFilelist->selectionModel()->setCurrentIndex(lbFilelist->model()->index(before, 0),
                                                   QItemSelectionModel::NoUpdate);
-#if QT_VERSION >= QT_VERSION_CHECK(6, 8, 0)
     const QString what = added == 1 ? QFileInfo(files.paths.front()).fileName()
                                     : QStringLiteral("%1 files").arg(added);
-    QAccessibleAnnouncementEvent announcement(
-        lbFilelist, QStringLiteral("Added %1; the list holds %2.").arg(what).arg(entries_.count()));
-    QAccessible::updateAccessibility(&announcement);
-#endif
+    announce(lbFilelist,
+             QStringLiteral("Added %1; the list holds %2.").arg(what).arg(entries_.count()));
 }
 
 void frmMain::addFiles(const DroppedFiles& files, const QString& how)
@@ -276,11 +286,8 @@ void frmMain::mergeEnded(const MergeReport& report)
         showMessage(report.text);
         return;
     }
-#if QT_VERSION >= QT_VERSION_CHECK(6, 8, 0)
     // Whoever cannot see the file appear hears that it did.
-    QAccessibleAnnouncementEvent announcement(this, QString::fromStdString(report.text));
-    QAccessible::updateAccessibility(&announcement);
-#endif
+    announce(this, QString::fromStdString(report.text));
 }
 
 void frmMain::Form_Resize()
@@ -368,8 +375,7 @@ void frmMain::showMessage(const std::string& text)
     // A merge may fail while a box is open: its box follows that one rather
     // than open over it.
     boxes_.append(QString::fromStdString(text));
-    if (boxes_.size() == 1)
-        showBoxes();
+    showBoxes();
 }
 
 void frmMain::showLater(const QString& text)
@@ -377,15 +383,17 @@ void frmMain::showLater(const QString& text)
     // The source of a drop waits until the drop has returned; so its box
     // comes once it has, from the event loop.
     boxes_.append(text);
-    if (boxes_.size() == 1)
-        QMetaObject::invokeMethod(this, &frmMain::showBoxes, Qt::QueuedConnection);
+    QMetaObject::invokeMethod(this, &frmMain::showBoxes, Qt::QueuedConnection);
 }
 
 void frmMain::showBoxes()
 {
+    if (boxOpen_)
+        return;
+    boxOpen_ = true;
     while (!boxes_.isEmpty()) {
-        QMessageBox box(QMessageBox::NoIcon, QString::fromLatin1(kApplicationTitle), boxes_.front(),
-                        QMessageBox::Ok, this);
+        QMessageBox box(QMessageBox::NoIcon, QString::fromLatin1(kApplicationTitle),
+                        boxes_.takeFirst(), QMessageBox::Ok, this);
         // Paths are shown as they are, never read as markup, and the words
         // can be copied, to be looked up or reported: all of them with
         // Ctrl+C, as Qt does it on Windows, or those selected with the mouse
@@ -397,8 +405,26 @@ void frmMain::showBoxes()
         box.installEventFilter(this);
 #endif
         box.exec();
-        boxes_.removeFirst();
     }
+    boxOpen_ = false;
+}
+
+bool frmMain::askToReplace(const std::string& question)
+{
+    // The one box with a second button: keeping the file is the default.
+    QMessageBox box(QMessageBox::NoIcon, QString::fromLatin1(kApplicationTitle),
+                    QString::fromStdString(question), QMessageBox::Cancel, this);
+    box.setTextFormat(Qt::PlainText);
+    const QPushButton* replace = box.addButton(QStringLiteral("&Replace"), QMessageBox::AcceptRole);
+    box.setDefaultButton(QMessageBox::Cancel);
+    box.setEscapeButton(QMessageBox::Cancel);
+    // Boxes that come meanwhile wait for it.
+    const bool open = std::exchange(boxOpen_, true);
+    box.exec();
+    boxOpen_ = open;
+    if (!boxOpen_ && !boxes_.isEmpty())
+        QMetaObject::invokeMethod(this, &frmMain::showBoxes, Qt::QueuedConnection);
+    return box.clickedButton() == replace;
 }
 
 } // namespace ordanex

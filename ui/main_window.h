@@ -73,6 +73,7 @@ private:
     // The same, once the event loop is reached.
     void showLater(const QString& text);
     void showBoxes();
+    bool askToReplace(const std::string& question) override;
     void mergeStarted() override;
     void mergeEnded(const MergeReport& report) override;
     // Adds the files that arrived by `how` ("dropped", "pasted") and tells
@@ -89,7 +90,8 @@ private:
     double factor_ = 1;
     int ruleWidth_ = -1; // the outer width the resize rule last used
     int merges_ = 0;     // merges running
-    QStringList boxes_;  // the texts of the box shown and of those waiting
+    QStringList boxes_;  // the texts of the boxes waiting
+    bool boxOpen_ = false;
     ListBoxEntries entries_;
     ProgramStarter& starter_;
     MergeFiles files_; // of the merges that run
