@@ -1,6 +1,7 @@
 #include "app_directory.h"
 #include "disk.h"
 #include "process_starter.h"
+#include "translations.h"
 #include "ui/main_window.h"
 
 #include <QApplication>
@@ -20,17 +21,24 @@ void noDesktop(QtMsgType type, const QMessageLogContext& context, const QString&
         qtHandler(type, context, message);
         return;
     }
-    const auto shown = [](const char* name) {
+    // No application exists yet to hold the translations.
+    const ordanex::Translations texts(QLocale::system());
+    const auto shown = [&texts](const char* name) {
         const char* value = std::getenv(name);
-        return QStringLiteral("%1=%2").arg(
-            QLatin1String(name), value ? QString::fromLocal8Bit(value) : QStringLiteral("(unset)"));
+        //: Where a setting has no value.
+        return QStringLiteral("%1=%2").arg(QLatin1String(name),
+                                           value ? QString::fromLocal8Bit(value)
+                                                 : texts.translate("main", "(unset)"));
     };
-    std::fprintf(stderr,
-                 "Ordanex needs a desktop (X11 or Wayland), and none could be reached.\n"
-                 "Tried with %s, %s, %s.\n"
-                 "To run it without one, start it under Xvfb: xvfb-run -a ordanex\n",
-                 qPrintable(shown("QT_QPA_PLATFORM")), qPrintable(shown("WAYLAND_DISPLAY")),
-                 qPrintable(shown("DISPLAY")));
+    //: Printed where Ordanex is started with no desktop. %1, %2 and %3 are
+    //: the settings it went by, as NAME=value.
+    const QString said = texts.translate("main", "Ordanex needs a desktop (X11 or Wayland), and "
+                                                 "none could be reached.\nTried with %1, %2, %3.\n"
+                                                 "To run it without one, start it under Xvfb: "
+                                                 "xvfb-run -a ordanex\n");
+    std::fputs(
+        qPrintable(said.arg(shown("QT_QPA_PLATFORM"), shown("WAYLAND_DISPLAY"), shown("DISPLAY"))),
+        stderr);
     std::fflush(stderr);
     std::_Exit(EXIT_FAILURE);
 }
@@ -45,6 +53,8 @@ int main(int argc, char* argv[])
     QApplication::setApplicationName(QString::fromLatin1(ordanex::kApplicationTitle));
     QApplication::setApplicationVersion(QStringLiteral(ORDANEX_VERSION_TEXT));
     QApplication::setDesktopFileName(QStringLiteral(ORDANEX_APP_ID));
+    ordanex::Translations translations(QLocale::system());
+    translations.install();
 
     // Outlives the window, whose merges it watches.
     ordanex::ToolStarter starter;

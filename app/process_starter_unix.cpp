@@ -1,5 +1,6 @@
 #include "process_starter.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QSocketNotifier>
@@ -163,7 +164,11 @@ StartResult ToolStarter::start(const CommandLine& command, EndHandler ended)
         const std::string why = std::strerror(errno);
         ::kill(-pid, SIGKILL);
         ::waitpid(pid, nullptr, 0);
-        return {false, "this system cannot watch it (" + why + ")"};
+        //: Why the merge tool could not be started; %1 is the system's words.
+        return {false,
+                QCoreApplication::translate("ToolStarter", "this system cannot watch it (%1)")
+                    .arg(QString::fromStdString(why))
+                    .toStdString()};
     }
     new Watch(pidfd, errors.release(), std::move(ended), this);
     return {true, {}};

@@ -44,6 +44,10 @@ struct NoStart : ProgramStarter {
 struct NoMessages : MessageDisplay, MergeListener {
     void showMessage(const std::string&) override {}
     bool askToReplace(const std::string&) override { return true; }
+    std::string translate(const char*, const char* source, const char*, int) const override
+    {
+        return source;
+    }
     void mergeStarted() override {}
     void mergeEnded(const MergeReport&) override {}
 };

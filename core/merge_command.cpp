@@ -38,7 +38,11 @@ MergeOutcome MergeCommand::run(std::string_view appDirectory, const EntryList& e
     for (int i = 0; i < count; ++i) {
         std::string entry = entries.text(i);
         if (entry.find('=') != std::string::npos) {
-            messages_.showMessage(std::string(kEqualsSignMessage));
+            //: The design's own words, typos included. They mean: the name of
+            //: a file to merge, or of its folder, must not hold "=".
+            messages_.showMessage(messages_.translate(
+                "MergeCommand",
+                "Only ASCI Characters in Inputfilenames allowed! ('=' is not valid)"));
             return MergeOutcome::Rejected;
         }
         command.text += ' ';
@@ -48,9 +52,11 @@ MergeOutcome MergeCommand::run(std::string_view appDirectory, const EntryList& e
     // pdftk takes "-" and "PROMPT" for words of its own, and a relative
     // path for one in whatever folder this program was started from.
     if (!isFullPath(destination, style_)) {
-        messages_.showMessage("The destination \"" + std::string(destination) +
-                              "\" is not a full path. Type the whole path of the file to make, "
-                              "with all its folders.");
+        messages_.showMessage(
+            fill(messages_.translate("MergeCommand", "The destination \"%1\" is not a full "
+                                                     "path. Type the whole path of the file to "
+                                                     "make, with all its folders."),
+                 {destination}));
         return MergeOutcome::Rejected;
     }
     command.text += " output ";
@@ -67,32 +73,39 @@ MergeOutcome MergeCommand::run(std::string_view appDirectory, const EntryList& e
         std::span(command.arguments.begin() + 1, command.arguments.end() - 2), destination);
     const Clash clash = files_.clash(use);
     if (clash.kind == Clash::DestinationIsInput) {
-        messages_.showMessage(std::string(kDestinationIsInputMessage));
+        messages_.showMessage(messages_.translate(
+            "MergeCommand",
+            "The destination is one of the files to merge. Choose another destination."));
         return MergeOutcome::Rejected;
     }
     if (clash.kind == Clash::InUse) {
-        messages_.showMessage("A merge is still working on \"" + clash.file +
-                              "\". Merge again once it has ended.");
+        messages_.showMessage(
+            fill(messages_.translate("MergeCommand", "A merge is still working on \"%1\". "
+                                                     "Merge again once it has ended."),
+                 {clash.file}));
         return MergeOutcome::Rejected;
     }
 
     // A file that no merge of this window made may be another's work: the
     // user says whether it goes.
     if (use.destinationState.exists && !files_.madeHere(use.destinationState)) {
-        if (!messages_.askToReplace("There is already a file at \"" + std::string(destination) +
-                                    "\". Replace it with this merge? The file there now cannot "
-                                    "be brought back."))
+        if (!messages_.askToReplace(
+                fill(messages_.translate("MergeCommand",
+                                         "There is already a file at \"%1\". Replace it with this "
+                                         "merge? The file there now cannot be brought back."),
+                     {destination})))
             return MergeOutcome::Rejected;
         use.destinationState = files_.look(destination); // as it is after the question
     }
 
     const FileState before = use.destinationState;
     const MergeFiles::Token token = files_.started(std::move(use));
-    auto ended = [&listener = listener_, &files = files_, token,
+    auto ended = [&listener = listener_, &files = files_, &texts = messages_, token,
                   destination = std::string(destination), count, before,
                   style = style_](const ToolEnd& end) {
         const FileState after = files.look(destination);
-        const MergeReport report = reportMerge(destination, count, end, before, after, style);
+        const MergeReport report =
+            reportMerge(texts, destination, count, end, before, after, style);
         files.ended(token, report.failed ? nullptr : &after);
         listener.mergeEnded(report);
     };
@@ -102,7 +115,10 @@ MergeOutcome MergeCommand::run(std::string_view appDirectory, const EntryList& e
         return MergeOutcome::Started;
     }
     files_.ended(token);
-    messages_.showMessage("The merge tool \"" + tool + "\" could not be started: " + result.reason);
+    //: %2 is the system's own words for why.
+    messages_.showMessage(
+        fill(messages_.translate("MergeCommand", "The merge tool \"%1\" could not be started: %2"),
+             {tool, result.reason}));
     return MergeOutcome::StartFailed;
 }
 

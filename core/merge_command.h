@@ -4,6 +4,7 @@
 #include "merge_files.h"
 #include "merge_report.h"
 #include "path_style.h"
+#include "texts.h"
 
 #include <functional>
 #include <string>
@@ -40,10 +41,10 @@ public:
     virtual StartResult start(const CommandLine& command, EndHandler ended) = 0;
 };
 
-// Shows a message to the user and returns once it has been dismissed.
-class MessageDisplay {
+// Shows a message to the user, in the user's language, and returns once it
+// has been dismissed.
+class MessageDisplay : public Translator {
 public:
-    virtual ~MessageDisplay() = default;
     virtual void showMessage(const std::string& text) = 0;
     // Asks whether a file may be replaced; true once the user says so.
     virtual bool askToReplace(const std::string& question) = 0;
@@ -63,11 +64,6 @@ enum class MergeOutcome {
     Started,
     StartFailed, // the tool could not be started; the user was told why
 };
-
-inline constexpr std::string_view kEqualsSignMessage =
-    "Only ASCI Characters in Inputfilenames allowed! ('=' is not valid)";
-inline constexpr std::string_view kDestinationIsInputMessage =
-    "The destination is one of the files to merge. Choose another destination.";
 
 // Builds the merge tool's command line from the entries and the destination
 // and starts it, unless the destination is not a full path, or the merge

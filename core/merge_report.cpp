@@ -34,40 +34,55 @@ std::string lastLines(std::string_view words)
 
 } // namespace
 
-MergeReport reportMerge(std::string_view destination, int files, const ToolEnd& end,
-                        const FileState& before, const FileState& after, PathStyle style)
+MergeReport reportMerge(const Translator& texts, std::string_view destination, int files,
+                        const ToolEnd& end, const FileState& before, const FileState& after,
+                        PathStyle style)
 {
     // A success is a file: new, or changed.
     const bool succeeded = end.status == 0 && end.signal == 0;
     if (succeeded && after.exists && after != before) {
-        const std::string_view name = destination.substr(fileNameStart(destination, style));
-        return {false, "Merged " + std::to_string(files) + (files == 1 ? " file" : " files") +
-                           " into " + std::string(name) + "."};
+        //: For screen readers. %1 is the name of the file made.
+        return {false,
+                fill(texts.translate("MergeReport", "Merged %n file(s) into %1.", nullptr, files),
+                     {destination.substr(fileNameStart(destination, style))})};
     }
-    std::string text = "The merge into \"" + std::string(destination) + "\" failed: ";
-    if (succeeded) {
-        text += "pdftk reported success, but left no new file there";
-    } else if (end.signal != 0) {
-        text += "pdftk was ended by signal " + std::to_string(end.signal);
-        if (!end.signalName.empty())
-            text += " (" + end.signalName + ")";
-    } else {
-        text += "pdftk ended with status " + std::to_string(end.status);
-    }
-    text += '.';
+    const std::string status = std::to_string(end.status), signal = std::to_string(end.signal);
+    std::string report =
+        succeeded
+            ? fill(texts.translate("MergeReport",
+                                   "The merge into \"%1\" failed: pdftk reported success, but left "
+                                   "no new file there."),
+                   {destination})
+        : end.signal == 0
+            ? fill(texts.translate("MergeReport",
+                                   "The merge into \"%1\" failed: pdftk ended with status %2."),
+                   {destination, status})
+        : end.signalName.empty()
+            ? fill(texts.translate("MergeReport",
+                                   "The merge into \"%1\" failed: pdftk was ended by signal %2."),
+                   {destination, signal})
+            //: %3 is the system's name for the signal.
+            : fill(texts.translate(
+                       "MergeReport",
+                       "The merge into \"%1\" failed: pdftk was ended by signal %2 (%3)."),
+                   {destination, signal, end.signalName});
     const std::string said = lastLines(end.words);
     if (!said.empty())
-        text += "\n\npdftk said:" + said;
+        //: What follows are pdftk's own last lines, as it wrote them.
+        report += "\n\n" + texts.translate("MergeReport", "pdftk said:") + said;
     // The tool may leave the file of an earlier merge in place, which looks
     // just like a new result.
+    report += "\n\n";
     if (!after.exists)
-        text += "\n\nNo file was made at the destination.";
+        report += texts.translate("MergeReport", "No file was made at the destination.");
     else if (before.exists && after == before)
-        text += "\n\nThe file at the destination is the one that was there before, unchanged: "
-                "it is not the result of this merge.";
+        report += texts.translate(
+            "MergeReport",
+            "The file at the destination is the one that was there before, unchanged: "
+            "it is not the result of this merge.");
     else
-        text += "\n\nThe file at the destination may be incomplete.";
-    return {true, text};
+        report += texts.translate("MergeReport", "The file at the destination may be incomplete.");
+    return {true, report};
 }
 
 } // namespace ordanex

@@ -2,6 +2,7 @@
 
 #include "merge_files.h"
 #include "path_style.h"
+#include "texts.h"
 
 #include <string>
 #include <string_view>
@@ -26,8 +27,8 @@ struct MergeReport {
 // The report on a merge of `files` files into `destination`, from how the
 // tool ended and what was at the destination before and after it ran: it
 // worked where the tool says so and made a new or changed file there.
-MergeReport reportMerge(std::string_view destination, int files, const ToolEnd& end,
-                        const FileState& before, const FileState& after,
+MergeReport reportMerge(const Translator& texts, std::string_view destination, int files,
+                        const ToolEnd& end, const FileState& before, const FileState& after,
                         PathStyle style = kNativePathStyle);
 
 } // namespace ordanex

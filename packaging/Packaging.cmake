@@ -61,7 +61,8 @@ else()
   set(CPACK_DEBIAN_PACKAGE_PRIORITY optional)
   set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
   set(CPACK_DEBIAN_PACKAGE_DEPENDS "pdftk-java | pdftk")
-  # Native windows in a Wayland session, rather than through XWayland.
-  set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "qt6-wayland")
+  # Native windows in a Wayland session, rather than through XWayland, and
+  # Qt's own words (OK, Cancel, a field's menu) in the user's language.
+  set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "qt6-wayland, qt6-translations-l10n")
 endif()
 include(CPack)

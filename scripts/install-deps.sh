@@ -7,7 +7,8 @@
 #   scripts/install-deps.sh windows that, plus what the Windows build and its checks need
 set -euo pipefail
 
-build=(cmake make g++ pkgconf qt6-base-dev qt6-wayland libgl-dev pdftk-java)
+build=(cmake make g++ pkgconf qt6-base-dev qt6-l10n-tools qt6-translations-l10n qt6-wayland
+       libgl-dev pdftk-java)
 test=(clang-format libgtest-dev libbenchmark-dev poppler-utils desktop-file-utils appstream
       fonts-dejavu-core xvfb xauth openbox dbus-daemon xclip xdotool procps)
 

@@ -24,7 +24,8 @@ for size in 16 24 32 48 64 128 256; do
 done
 for path in usr/bin/ordanex usr/share/applications/org.ordanex.Ordanex.desktop \
     usr/share/metainfo/org.ordanex.Ordanex.metainfo.xml "${icons[@]}" \
-    usr/share/man/man1/ordanex.1.gz usr/share/doc/ordanex/copyright usr/share/doc/ordanex/changelog.gz; do
+    usr/share/man/man1/ordanex.1.gz usr/share/doc/ordanex/copyright usr/share/doc/ordanex/changelog.gz \
+    usr/share/ordanex/translations/ordanex_en.qm usr/share/ordanex/translations/ordanex_ar.qm; do
   grep -qx "./$path" <<<"$contents" || fail "missing $path"
 done
 grep -q 'usr/bin/pdftk' <<<"$contents" && fail "ships its own pdftk"
@@ -35,7 +36,8 @@ depends=$(dpkg-deb -f "$deb" Depends)
 for dependency in 'pdftk-java | pdftk' libqt6widgets6 libstdc++6; do
   grep -qF "$dependency" <<<"$depends" || fail "does not depend on $dependency"
 done
-[ "$(dpkg-deb -f "$deb" Recommends)" = qt6-wayland ] || fail "does not recommend qt6-wayland"
+[ "$(dpkg-deb -f "$deb" Recommends)" = "qt6-wayland, qt6-translations-l10n" ] \
+  || fail "does not recommend qt6-wayland and qt6-translations-l10n"
 lintian --fail-on error "$deb" || fail "lintian found errors"
 
 # Software centres list what appstream's compose accepts, icons included.

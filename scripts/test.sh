@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # Installs what is missing, builds everything and runs every test: the
-# format of the C++, the size of the tests against the code, the normal
+# format of the C++, the translations, the size of the tests against the
+# code, the normal
 # build (with valgrind on the core), a second build under Address- and
 # UndefinedBehaviorSanitizer, the Debian package (installed and started only
 # in CI), the same build, tests and package on Debian 13 (as root only), and,
@@ -17,6 +18,9 @@ section() { echo "== $* (at ${SECONDS}s)"; }
 
 section "format of the C++"
 scripts/format.sh --check
+
+section "the translations"
+scripts/translations.sh check
 
 section "size of the tests"
 scripts/test-size.sh

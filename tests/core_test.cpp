@@ -36,8 +36,19 @@ TEST(DestinationRule, ReplacesOnlyTheFileNamesExtension)
         EXPECT_EQ(DestinationRule::apply(c.path, c.style), c.destination) << c.path;
 }
 
+// The source texts, with the count in its place.
+struct Source : MessageDisplay {
+    std::string translate(const char*, const char* source, const char*, int n) const override
+    {
+        std::string text = source;
+        if (const auto count = text.find("%n"); count != std::string::npos)
+            text.replace(count, 2, std::to_string(n));
+        return text;
+    }
+};
+
 // Records what the merge job asks of the system; the files are real.
-struct Merge : ProgramStarter, MessageDisplay, MergeListener {
+struct Merge : ProgramStarter, Source, MergeListener {
     LocalDisk disk;
     MergeFiles files{disk};
     std::vector<CommandLine> starts;
@@ -184,7 +195,7 @@ TEST(MergeCommand, AsksBeforeReplacingAFileItDidNotMake)
     // none, but again once the file has changed.
     EXPECT_EQ(merge.asked, Entries(3, question));
     EXPECT_EQ(merge.starts.size(), 4u);
-    const std::string merged = "Merged 1 file into ordanex asked.pdf.";
+    const std::string merged = "Merged 1 file(s) into ordanex asked.pdf.";
     EXPECT_EQ(std::vector(merge.told.begin(), merge.told.begin() + 2), Entries(2, merged));
     EXPECT_TRUE(merge.told[2].ends_with("failed: pdftk reported success, but left no new file "
                                         "there.\n\nThe file at the destination is the one that "
@@ -204,8 +215,7 @@ TEST(MergeReport, TellsWhatHappened)
         int files;
         std::string text;
     } cases[] = {
-        {{}, none, other, 1, "Merged 1 file into o.pdf."},
-        {{}, earlier, other, 3, "Merged 3 files into o.pdf."},
+        {{}, earlier, other, 3, "Merged 3 file(s) into o.pdf."},
         {{0, 9, "Killed", "1\n2\n3\n4\n5\n6\n7\n8\r\n  9\r\n10\n\n \n"},
          none,
          none,
@@ -219,7 +229,8 @@ TEST(MergeReport, TellsWhatHappened)
          failed + "ended with status 2.\n\nThe file at the destination may be incomplete."},
     };
     for (const auto& c : cases) {
-        EXPECT_EQ(reportMerge("/d/o.pdf", c.files, c.end, c.before, c.after, Unix).text, c.text);
+        EXPECT_EQ(reportMerge(Merge(), "/d/o.pdf", c.files, c.end, c.before, c.after, Unix).text,
+                  c.text);
     }
 }
 

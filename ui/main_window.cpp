@@ -19,6 +19,7 @@
 #include <QPixmap>
 #include <QPushButton>
 #include <QShortcutEvent>
+#include <QStyle>
 
 #include <algorithm>
 #include <utility>
@@ -41,21 +42,21 @@ QAccessibleInterface* accessibleWindow(const QString& className, QObject* object
     return nullptr;
 }
 
-// Says how many of `what` were left out and why, and names the first few
-// of them, so that the user knows which files to look at.
-QString notAdded(qsizetype count, const QString& what, const QString& whyOne,
-                 const QString& whyMany, const QStringList& names = {})
+// Adds to what was told of the files left out the names of the first few of
+// them, so that the user knows which files to look at.
+QString notAdded(QString told, qsizetype count, const QStringList& names)
 {
     constexpr qsizetype kNamesShown = 5;
-    QString text =
-        count == 1 ? QStringLiteral("1 of the %1 was not added: ").arg(what) + whyOne
-                   : QStringLiteral("%1 of the %2 were not added: ").arg(count).arg(what) + whyMany;
     const qsizetype shown = std::min(kNamesShown, names.size());
     for (const QString& name : names.first(shown))
-        text += u'\n' + name;
-    if (count > shown && !names.isEmpty())
-        text += QStringLiteral("\nand %1 more").arg(count - shown);
-    return text;
+        told += u'\n' + name;
+    if (const auto more = static_cast<int>(count - shown); more > 0) {
+        //: After the names of the first few files left out.
+        const QString rest =
+            QCoreApplication::translate("ordanex::frmMain", "and %n more", nullptr, more);
+        told += u'\n' + rest;
+    }
+    return told;
 }
 
 // Tells screen readers, which have the words for it since Qt 6.8.
@@ -81,12 +82,18 @@ frmMain::frmMain(ProgramStarter& starter, const Disk& disk,
                  std::function<std::string()> appDirectory, QWidget* parent)
     : QWidget(parent)
     , lbFilelist(new FileListBox(this))
-    , Label1(new QLabel(QStringLiteral("List of PDF Files to Merge (Drop Files here)"), this))
+    //: The caption above the list of files to merge.
+    , Label1(new QLabel(tr("List of PDF Files to Merge (Drop Files here)"), this))
     , dfDestination(new QLineEdit(this))
-    , Label2(new QLabel(QStringLiteral("Destination:"), this))
-    , dfMerge(new QPushButton(QStringLiteral("&Merge"), this))
-    , pbUp(new QPushButton(QStringLiteral("&Up"), this))
-    , pbDown(new QPushButton(QStringLiteral("&Down"), this))
+    //: The label of the field that holds the path of the file to make.
+    , Label2(new QLabel(tr("Destination:"), this))
+    //: A button. The letters after "&" are access keys (Alt+letter); keep
+    //: them apart among Merge, Up and Down.
+    , dfMerge(new QPushButton(tr("&Merge"), this))
+    //: A button that moves the selected file one place up the list.
+    , pbUp(new QPushButton(tr("&Up"), this))
+    //: A button that moves the selected file one place down the list.
+    , pbDown(new QPushButton(tr("&Down"), this))
     , entries_(*lbFilelist)
     , starter_(starter)
     , files_(disk)
@@ -112,10 +119,14 @@ frmMain::frmMain(ProgramStarter& starter, const Disk& disk,
     Label1->setBuddy(lbFilelist);
     Label2->setBuddy(dfDestination);
     lbFilelist->setAccessibleName(Label1->text());
-    lbFilelist->setAccessibleDescription(
-        QStringLiteral("Drop files here from the file manager, or copy them there and paste them "
-                       "here with Ctrl+V."));
+    //: Read by screen readers for the list.
+    lbFilelist->setAccessibleDescription(tr("Drop files here from the file manager, or copy them "
+                                            "there and paste them here with Ctrl+V."));
     dfDestination->setAccessibleName(Label2->text());
+    // Paths read from left to right in every language; a right-to-left one
+    // would show the leading "/" at their end.
+    for (QWidget* paths : {static_cast<QWidget*>(lbFilelist), static_cast<QWidget*>(dfDestination)})
+        paths->setLayoutDirection(Qt::LeftToRight);
     // The field's first caret report would otherwise reach screen readers on
     // the first Tab into it, just before its focus, and they would take the
     // focus without a word. Later ones come only with a move.
@@ -174,14 +185,16 @@ void frmMain::place(layout::Placement placement, bool followWidth)
         ruleWidth_ = frameGeometry().width();
         layout::followWidth(placement, ruleWidth_, factor_);
     }
+    placement_ = placement;
+    // A right-to-left language reads the window from its right edge.
     const auto all = controls();
     for (std::size_t i = 0; i < all.size(); ++i)
-        all[i]->setGeometry(placement[i]);
+        all[i]->setGeometry(QStyle::visualRect(layoutDirection(), rect(), placement[i]));
 }
 
 void frmMain::lbFilelist_OLEDragDrop(const QStringList& paths, const QStringList& unreadable)
 {
-    addFiles({paths, unreadable}, QStringLiteral("dropped"));
+    addFiles({paths, unreadable}, false);
 }
 
 void frmMain::lbFilelist_Paste(const DroppedFiles& files)
@@ -189,12 +202,12 @@ void frmMain::lbFilelist_Paste(const DroppedFiles& files)
     // Whoever pastes cannot see what the clipboard held: nothing to add is
     // said, not passed over.
     if (files.paths.isEmpty() && files.unreadable.isEmpty()) {
-        showLater("The clipboard holds no files. Select them in your file manager and copy them "
-                  "with Ctrl+C, then paste them here with Ctrl+V.");
+        showLater(tr("The clipboard holds no files. Select them in your file manager and copy "
+                     "them with Ctrl+C, then paste them here with Ctrl+V."));
         return;
     }
     const int before = entries_.count();
-    addFiles(files, QStringLiteral("pasted"));
+    addFiles(files, true);
     const int added = entries_.count() - before;
     if (added == 0)
         return;
@@ -202,41 +215,58 @@ void frmMain::lbFilelist_Paste(const DroppedFiles& files)
     // entry, and names it; the selection stays where it was.
     lbFilelist->selectionModel()->setCurrentIndex(lbFilelist->model()->index(before, 0),
                                                   QItemSelectionModel::NoUpdate);
-    const QString what = added == 1 ? QFileInfo(files.paths.front()).fileName()
-                                    : QStringLiteral("%1 files").arg(added);
-    announce(lbFilelist,
-             QStringLiteral("Added %1; the list holds %2.").arg(what).arg(entries_.count()));
+    const QString now = QString::number(entries_.count());
+    //: For screen readers, after a paste: %1 is the name of the file pasted,
+    //: %2 the number of files now in the list.
+    announce(
+        lbFilelist,
+        added == 1
+            ? tr("Added %1; the list holds %2.").arg(QFileInfo(files.paths.front()).fileName(), now)
+            //: For screen readers, after a paste of several files.
+            : tr("Added %n file(s); the list holds %1.", nullptr, added).arg(now));
 }
 
-void frmMain::addFiles(const DroppedFiles& files, const QString& how)
+void frmMain::addFiles(const DroppedFiles& files, bool pasted)
 {
     std::vector<std::string> texts;
     texts.reserve(static_cast<std::size_t>(files.paths.size()));
     for (const QString& path : files.paths)
         texts.push_back(path.toStdString());
 
-    const QString what = how + QStringLiteral(" files");
     QStringList notices;
-    if (!files.unreadable.isEmpty()) {
-        notices.append(
-            notAdded(files.unreadable.size(), what, QStringLiteral("its name is not valid UTF-8."),
-                     QStringLiteral("their names are not valid UTF-8."), files.unreadable));
+    if (const auto n = static_cast<int>(files.unreadable.size()); n > 0) {
+        notices.append(notAdded(pasted ? tr("%n of the pasted files were not added: their names "
+                                            "are not valid UTF-8.",
+                                            nullptr, n)
+                                       : tr("%n of the dropped files were not added: their names "
+                                            "are not valid UTF-8.",
+                                            nullptr, n),
+                                n, files.unreadable));
     }
     if (!texts.empty()) {
         if (entries_.count() == 0)
             dfDestination->setText(QString::fromStdString(DestinationRule::apply(texts.front())));
         const auto added = static_cast<qsizetype>(entries_.addAll(texts));
-        if (added < files.paths.size()) {
-            const QString limit =
-                QStringLiteral("the list holds at most %1 files.").arg(EntryList::kMaxEntries);
-            notices.append(notAdded(files.paths.size() - added, what, limit, limit,
-                                    {QFileInfo(files.paths[added]).fileName()}));
+        if (const auto n = static_cast<int>(files.paths.size() - added); n > 0) {
+            notices.append(notAdded(
+                (pasted ? tr("%n of the pasted files were not added: the list holds at most %1 "
+                             "files.",
+                             nullptr, n)
+                        : tr("%n of the dropped files were not added: the list holds at most %1 "
+                             "files.",
+                             nullptr, n))
+                    .arg(EntryList::kMaxEntries),
+                n, {QFileInfo(files.paths[added]).fileName()}));
         }
     }
-    if (files.others > 0) {
-        notices.append(notAdded(files.others, how + QStringLiteral(" items"),
-                                QStringLiteral("it is not a file on this computer."),
-                                QStringLiteral("they are not files on this computer.")));
+    if (const auto n = static_cast<int>(files.others); n > 0) {
+        //: Such as web addresses, dropped or pasted along with files.
+        notices.append(pasted ? tr("%n of the pasted items were not added: they are not files on "
+                                   "this computer.",
+                                   nullptr, n)
+                              : tr("%n of the dropped items were not added: they are not files "
+                                   "on this computer.",
+                                   nullptr, n));
     }
     if (!notices.isEmpty())
         showLater(notices.join(QStringLiteral("\n\n")));
@@ -292,9 +322,7 @@ void frmMain::mergeEnded(const MergeReport& report)
 
 void frmMain::Form_Resize()
 {
-    layout::Placement placement;
-    std::ranges::transform(controls(), placement.begin(), &QWidget::geometry);
-    place(placement, true);
+    place(placement_, true);
 }
 
 void frmMain::resizeEvent(QResizeEvent* event)
@@ -370,6 +398,12 @@ void frmMain::keyPressEvent(QKeyEvent* event)
     QWidget::keyPressEvent(event);
 }
 
+std::string frmMain::translate(const char* context, const char* source, const char* disambiguation,
+                               int n) const
+{
+    return QCoreApplication::translate(context, source, disambiguation, n).toStdString();
+}
+
 void frmMain::showMessage(const std::string& text)
 {
     // A merge may fail while a box is open: its box follows that one rather
@@ -415,7 +449,8 @@ bool frmMain::askToReplace(const std::string& question)
     QMessageBox box(QMessageBox::NoIcon, QString::fromLatin1(kApplicationTitle),
                     QString::fromStdString(question), QMessageBox::Cancel, this);
     box.setTextFormat(Qt::PlainText);
-    const QPushButton* replace = box.addButton(QStringLiteral("&Replace"), QMessageBox::AcceptRole);
+    //: The button that replaces the file at the destination with the merge.
+    const QPushButton* replace = box.addButton(tr("&Replace"), QMessageBox::AcceptRole);
     box.setDefaultButton(QMessageBox::Cancel);
     box.setEscapeButton(QMessageBox::Cancel);
     // Boxes that come meanwhile wait for it.

@@ -68,6 +68,8 @@ protected:
     void keyPressEvent(QKeyEvent* event) override;
 
 private:
+    std::string translate(const char* context, const char* source,
+                          const char* disambiguation = nullptr, int n = -1) const override;
     // A box shown while another is open waits for it to close.
     void showMessage(const std::string& text) override;
     // The same, once the event loop is reached.
@@ -76,21 +78,22 @@ private:
     bool askToReplace(const std::string& question) override;
     void mergeStarted() override;
     void mergeEnded(const MergeReport& report) override;
-    // Adds the files that arrived by `how` ("dropped", "pasted") and tells
-    // what was left out.
-    void addFiles(const DroppedFiles& files, const QString& how);
+    // Adds the files that were dropped or pasted, and tells what was left
+    // out.
+    void addFiles(const DroppedFiles& files, bool pasted);
     std::array<QWidget*, layout::kControls> controls() const;
     // Fits the layout to the controls' fonts and style; the window keeps at
     // least the size `atLeast`.
     void layOut(QSize atLeast);
     // Puts the controls at `placement`, following the window's width if
-    // asked to and not minimised.
+    // asked to and not minimised, mirrored in a right-to-left language.
     void place(layout::Placement placement, bool followWidth);
 
     double factor_ = 1;
-    int ruleWidth_ = -1; // the outer width the resize rule last used
-    int merges_ = 0;     // merges running
-    QStringList boxes_;  // the texts of the boxes waiting
+    int ruleWidth_ = -1;          // the outer width the resize rule last used
+    layout::Placement placement_; // where the controls are, read from the left
+    int merges_ = 0;              // merges running
+    QStringList boxes_;           // the texts of the boxes waiting
     bool boxOpen_ = false;
     ListBoxEntries entries_;
     ProgramStarter& starter_;

@@ -85,10 +85,12 @@ double fitFactor(const Measures& m)
     const auto need = [&factor](int pixels, int designTwips) {
         factor = std::max(factor, pixels * kTwipsPerPixel / designTwips);
     };
-    // A label may grow to the next control on its row; the caption has none,
-    // and keeps its gap to the right edge of the narrowest window.
+    // A label may grow along its row; the caption keeps its gap to the right
+    // edge of the narrowest window, and the field's label, which the field
+    // makes room for, its gap to where Merge begins below: a long word for
+    // "Destination:" narrows the field rather than widen the whole window.
     need(m.captionInk + labelGap(m), kMinClientWidth - kDesign[Caption].left());
-    need(m.fieldLabelInk, kDesign[Field].left() - kDesign[FieldLabel].left());
+    need(m.fieldLabelInk + labelGap(m), kDesign[Merge].left() - kDesign[FieldLabel].left());
     need(m.textHeight, kDesign[Caption].height());
     need(m.fieldHeight, kDesign[Field].height());
     for (int button : {Merge, Up, Down}) {

@@ -1,0 +1,32 @@
+#pragma once
+
+#include <QLocale>
+#include <QTranslator>
+
+namespace ordanex {
+
+// The program's words in the language the desktop asks for, and Qt's own
+// for what Qt draws, from the first folder of the program's that holds
+// them: beside it (Windows), or in share/ordanex next to its folder. A
+// language without a translation is English, with nothing said. English
+// takes its plural forms from a translation of its own.
+class Translations {
+public:
+    explicit Translations(const QLocale& locale);
+    // Takes them out of the application, where they were installed.
+    ~Translations();
+
+    Translations(const Translations&) = delete;
+    Translations& operator=(const Translations&) = delete;
+
+    // Puts them into the application, which must exist.
+    void install();
+    // The words of `source` in `context`, also where they cannot be
+    // installed.
+    QString translate(const char* context, const char* source) const;
+
+private:
+    QTranslator english_, program_, qt_;
+};
+
+} // namespace ordanex

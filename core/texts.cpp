@@ -1,0 +1,22 @@
+#include "texts.h"
+
+namespace ordanex {
+
+std::string fill(std::string_view text, std::initializer_list<std::string_view> args)
+{
+    std::string filled;
+    filled.reserve(text.size());
+    for (std::size_t i = 0; i < text.size(); ++i) {
+        const std::size_t place =
+            i + 1 < text.size() ? std::size_t(text[i + 1] - '1') : args.size();
+        if (text[i] == '%' && place < args.size()) {
+            filled += args.begin()[place];
+            ++i;
+        } else {
+            filled += text[i];
+        }
+    }
+    return filled;
+}
+
+} // namespace ordanex
