@@ -328,7 +328,7 @@ private slots:
             make();
             showActive();
             fill(c.before, c.selected);
-            w->dfDestination->setText("/d/out.pdf");
+            w->dfDestination->setText(QDir::rootPath() + "d/out.pdf"); // full on any system
             Boxes boxes;
             auto* target = w->findChild<QWidget*>(c.focus);
             target->setFocus();
