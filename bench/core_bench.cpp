@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Ordanex developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // How the merge job scales with the list: building the command and filling
 // the list grow linearly; a move or removal near the end stays constant.
 // Merge with three merges running is timed on files that exist.

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Ordanex developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Times a drop of 32767 files onto the window's list, and a paste of them
 // from the clipboard, until the list has been painted, on the real platform (run it under Xvfb).
 // Prints the milliseconds of each run and their median.

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Ordanex developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Starts a program and prints, on one line, the milliseconds from exec to
 // its first window being mapped and its resident memory one second later:
 //   map_timer PROGRAM [ARGS...]   ->   "<ms> <KiB>"

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Ordanex developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Times how soon the window shows its box once the merge tool has failed.
 // The tool beside it is a script that writes the time it ends as its last
 // words, which the box shows. Prints the milliseconds of each run and their

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Ordanex developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The yardstick for start-up: a plain Qt window with the same controls at
 // the same places, and nothing else.
 

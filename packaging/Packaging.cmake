@@ -1,3 +1,6 @@
+# SPDX-FileCopyrightText: 2026 The Ordanex developers
+# SPDX-License-Identifier: GPL-3.0-or-later
+
 # Installing beside the program, and the packages: Debian's, or Windows'.
 include(GNUInstallDirs)
 
@@ -31,6 +34,8 @@ endif()
 
 set(CPACK_PACKAGE_NAME ordanex)
 set(CPACK_PACKAGE_VENDOR "The Ordanex developers")
+# Debian's format needs the maintainer's address. Ordanex has none yet: this
+# one takes no mail, and is named nowhere a user would look for help.
 set(CPACK_PACKAGE_CONTACT "The Ordanex developers <maintainers@ordanex.example>")
 set(CPACK_PACKAGE_DESCRIPTION_SUMMARY "join PDF files in the order you choose")
 set(CPACK_PACKAGE_DESCRIPTION

@@ -1,3 +1,6 @@
+# SPDX-FileCopyrightText: 2026 The Ordanex developers
+# SPDX-License-Identifier: GPL-3.0-or-later
+
 # Run by the install: puts beside the program the DLLs that `dll_files`
 # load, and the ones those load, found in `dll_folders` by the names their
 # imports give; any other DLL is Windows' own. Symbols are for debugging

@@ -1,3 +1,6 @@
+# SPDX-FileCopyrightText: 2026 The Ordanex developers
+# SPDX-License-Identifier: GPL-3.0-or-later
+
 # Run by cpack's External generator: makes Ordanex-<version>-windows-x64.msi
 # with wixl, from packaging/ordanex.wxs and the install tree cpack staged,
 # which holds what the zip holds.

@@ -1,4 +1,6 @@
 #!/usr/bin/env bash
+# SPDX-FileCopyrightText: 2026 The Ordanex developers
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Start-up time, memory and a large drop, under Xvfb, for Ordanex against a
 # minimal Qt window of the same controls, and how soon a failed merge is
 # told. The two take turns, so drift on the machine hits both alike; each

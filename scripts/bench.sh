@@ -1,4 +1,6 @@
 #!/usr/bin/env bash
+# SPDX-FileCopyrightText: 2026 The Ordanex developers
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Builds optimised and prints the merge job's benchmark figures.
 set -euo pipefail
 cd "$(dirname "$0")/.."

@@ -1,4 +1,6 @@
 #!/usr/bin/env bash
+# SPDX-FileCopyrightText: 2026 The Ordanex developers
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Builds and tests Ordanex on Debian 13, the current stable release, in a
 # tree of its own: made once with debootstrap from Debian's archive, kept in
 # the cache and brought up to date on every run. In the tree run the normal
@@ -7,7 +9,10 @@
 # there with apt, started, and removed again.
 # It needs root: it runs as root, or through sudo. Where it cannot act as
 # root it says so and ends with status 2 (skipped); with CI=true that fails.
-#   scripts/debian13-test.sh
+#   scripts/debian13-test.sh          the build, its tests and the package
+#   scripts/debian13-test.sh reuse    only reuse lint on the sources, with
+#                                     Debian 13's reuse: Debian 12's cannot
+#                                     read REUSE.toml
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
@@ -24,8 +29,9 @@ if [ "$(id -u)" -ne 0 ]; then
   exit 2
 fi
 
+mode=${1:-all}
 deb=build/package/ordanex_1.0.0_$(dpkg --print-architecture).deb
-[ -f "$deb" ] || fail "finding the Debian package" "Make it first: scripts/package-test.sh."
+[ "$mode" = reuse ] || [ -f "$deb" ] || fail "finding the Debian package" "Make it first: scripts/package-test.sh."
 tree=$cache/debian-13-$(dpkg --print-architecture)
 mark=$tree/.complete
 mkdir -p "$cache"
@@ -60,7 +66,6 @@ EOF
   echo "debian 13 trixie" >"$mark"
 fi
 cp /etc/resolv.conf "$tree/etc/resolv.conf"
-cp "$deb" "$tree/tmp/ordanex.deb"
 
 werror=OFF
 [ "${CI:-}" = true ] && werror=ON
@@ -84,6 +89,15 @@ inside() {
 step "bringing the tree up to date (log: $log)"
 inside "apt-get update -qq && apt-get dist-upgrade -y -qq" >>"$log" 2>&1 \
   || fail "updating the tree (log: $log)" "Check the connection to Debian's archive."
+if [ "$mode" = reuse ]; then
+  inside "/src/scripts/install-deps.sh reuse" >>"$log" 2>&1 \
+    || fail "installing reuse in the tree (log: $log)" "Read the log's last lines."
+  step "reuse $(chroot "$tree" dpkg-query -W -f='${Version}' reuse): the licence and copyright of every file"
+  inside "git config --global --add safe.directory /src && cd /src && reuse lint" \
+    || fail "reuse lint" "The files named above lack a licence or a copyright: give them an SPDX header, or cover them in REUSE.toml."
+  exit 0
+fi
+cp "$deb" "$tree/tmp/ordanex.deb"
 step "installing what the tests need (log: $log)"
 inside "/src/scripts/install-deps.sh test" >>"$log" 2>&1 \
   || fail "installing the test packages in the tree (log: $log)" "Read the log's last lines."

@@ -1,4 +1,6 @@
 #!/usr/bin/env bash
+# SPDX-FileCopyrightText: 2026 The Ordanex developers
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Formats every C++ file of the project with its .clang-format.
 #   scripts/format.sh           formats the files in place
 #   scripts/format.sh --check   changes nothing; names the files that differ, and fails if any do

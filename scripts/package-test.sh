@@ -1,4 +1,6 @@
 #!/usr/bin/env bash
+# SPDX-FileCopyrightText: 2026 The Ordanex developers
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Builds the Debian package and checks its contents, metadata and lintian's
 # verdict. With CI=true as root (a throwaway machine), or with --install, it
 # also installs the package with apt, starts the installed program and checks
@@ -29,6 +31,8 @@ for path in usr/bin/ordanex usr/share/applications/org.ordanex.Ordanex.desktop \
   grep -qx "./$path" <<<"$contents" || fail "missing $path"
 done
 grep -q 'usr/bin/pdftk' <<<"$contents" && fail "ships its own pdftk"
+dpkg-deb --fsys-tarfile "$deb" | tar -xO ./usr/share/doc/ordanex/copyright |
+  grep -qx 'License: GPL-3.0-or-later' || fail "the copyright file does not give the licence GPL-3.0-or-later"
 [ "$(dpkg-deb -f "$deb" Package Version Section)" = $'Package: ordanex\nVersion: 1.0.0\nSection: graphics' ] \
   || fail "wrong package, version or section"
 dpkg-deb -f "$deb" Maintainer | grep -q '^The Ordanex developers <' || fail "wrong maintainer"

@@ -1,4 +1,6 @@
 #!/usr/bin/env bash
+# SPDX-FileCopyrightText: 2026 The Ordanex developers
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Builds Qt for 64-bit Windows once, from Debian's own source package of the
 # host's Qt, so that the host's moc, rcc and uic match it, and prints the
 # folder it is installed in. A complete build is reused; a half-built one is
@@ -17,9 +19,70 @@ cache=${XDG_CACHE_HOME:-$HOME/.cache}/ordanex
 prefix=$cache/qt-$version-$target
 mark=$prefix/.complete
 
+# Fetches Debian's source package of the host's Qt into $work and sets $src.
+fetch_source() {
+  work=$cache/qt-$version-$target.work
+  rm -rf "$work"
+  mkdir -p "$work/lists/partial" "$work/sources" "$work/source"
+  # Debian's registry as the system knows it, for sources only, in a private
+  # apt state: the system's apt set-up is left as it is.
+  local system=/etc/apt/sources.list.d/debian.sources
+  [ -f "$system" ] || fail "reading $system" "This script expects Debian 12's deb822 source list."
+  awk 'BEGIN { RS = ""; ORS = "\n\n" } /URIs: http[^\n]*debian\n/ && !/security/ {
+         sub(/Types: deb/, "Types: deb-src"); print }' "$system" > "$work/sources/debian-src.sources"
+  grep -q 'Types: deb-src' "$work/sources/debian-src.sources" \
+    || fail "making a source list from $system" "No Debian entry was found in it."
+  local apt=(apt-get -q -o Dir::Etc::SourceList=/dev/null -o Dir::Etc::SourceParts="$work/sources"
+             -o Dir::State::Lists="$work/lists" -o APT::Sandbox::User=root)
+  step "fetching the index of Debian's sources"
+  "${apt[@]}" --error-on=any update >"$work/update.log" 2>&1 \
+    || fail "fetching the source index (log: $work/update.log)" "Check the connection to Debian's registry."
+  step "fetching qt6-base $version (apt checks its signature and checksums)"
+  (cd "$work/source" && "${apt[@]}" source "qt6-base=$version") >"$work/source.log" 2>&1 \
+    || fail "fetching or unpacking the source package (log: $work/source.log)" \
+            "Read the log; where qt6-base $version is no longer served, update qt6-base-dev to a version Debian serves."
+  src=$(find "$work/source" -mindepth 1 -maxdepth 1 -type d -name 'qt6-base-*' | head -n 1)
+  [ -n "$src" ] || fail "unpacking the source package" "apt left no source folder (log: $work/source.log)."
+}
+
+# Qt's own notices for the code of others that its libraries hold, as the
+# source package gives them, for the Windows packages to carry: each
+# qt_attribution.json of what the Windows build holds, then the licence
+# texts it names; and Qt's exception to the GPL, which Qt's translations use.
+notices() {
+  local out=$prefix/notices json file
+  rm -rf "$out"
+  mkdir -p "$out"
+  cp "$src/LICENSES/Qt-GPL-exception-1.0.txt" "$out/"
+  echo "qt6-base $version" >"$out/source"
+  {
+    echo "The code of others in Qt's libraries, and its notices, as Debian's source package"
+    echo "qt6-base $version gives them: each qt_attribution.json, then the licence texts it names."
+    # Not in the Windows build: networking, D-Bus, tests, other systems, JPEG.
+    for json in $(cd "$src" && find src -name qt_attribution.json | sort | grep -vE \
+        '^src/(network|dbus|testlib|plugins/platforms/cocoa|corelib/kernel|3rdparty/(libpsl|libjpeg|wasm|xcb|android|gradle|forkfd|md4))/'); do
+      printf '\n==== %s\n' "$json"
+      cat "$src/$json"
+      for file in $(sed -n 's/.*"LicenseFile": *"\([^"]*\)".*/\1/p' "$src/$json" | sort -u); do
+        file=$(realpath -m --relative-to="$src" "$src/$(dirname "$json")/$file")
+        printf '\n---- %s\n' "$file"
+        cat "$src/$file"
+      done
+    done
+  } >"$out/Qt-third-party.txt"
+  touch "$out/.complete"
+}
+
 # A folder of another version never matches: its name carries the version,
 # and the mark names it again.
 if [ -f "$mark" ] && [ "$(cat "$mark")" = "qt6-base $version $target" ]; then
+  # A build made before the notices were kept gets them without a new build.
+  if [ ! -f "$prefix/notices/.complete" ]; then
+    fetch_source
+    step "keeping Qt's notices for the code of others in Qt"
+    notices
+    rm -rf "$work"
+  fi
   echo "$prefix"
   exit 0
 fi
@@ -28,31 +91,7 @@ rm -rf "$prefix"
 # The toolchain lives with the build it made, so the cache outlives the clone.
 mkdir -p "$prefix"
 cp cmake/mingw-w64.cmake "$prefix/mingw-w64.cmake"
-
-work=$cache/qt-$version-$target.work
-rm -rf "$work"
-mkdir -p "$work/lists/partial" "$work/sources" "$work/source"
-
-# Debian's registry as the system knows it, for sources only, in a private
-# apt state: the system's apt set-up is left as it is.
-system=/etc/apt/sources.list.d/debian.sources
-[ -f "$system" ] || fail "reading $system" "This script expects Debian 12's deb822 source list."
-awk 'BEGIN { RS = ""; ORS = "\n\n" } /URIs: http[^\n]*debian\n/ && !/security/ {
-       sub(/Types: deb/, "Types: deb-src"); print }' "$system" > "$work/sources/debian-src.sources"
-grep -q 'Types: deb-src' "$work/sources/debian-src.sources" \
-  || fail "making a source list from $system" "No Debian entry was found in it."
-apt=(apt-get -q -o Dir::Etc::SourceList=/dev/null -o Dir::Etc::SourceParts="$work/sources"
-     -o Dir::State::Lists="$work/lists" -o APT::Sandbox::User=root)
-
-step "fetching the index of Debian's sources"
-"${apt[@]}" --error-on=any update >"$work/update.log" 2>&1 \
-  || fail "fetching the source index (log: $work/update.log)" "Check the connection to Debian's registry."
-step "fetching qt6-base $version (apt checks its signature and checksums)"
-(cd "$work/source" && "${apt[@]}" source "qt6-base=$version") >"$work/source.log" 2>&1 \
-  || fail "fetching or unpacking the source package (log: $work/source.log)" \
-          "Read the log; where qt6-base $version is no longer served, update qt6-base-dev to a version Debian serves."
-src=$(find "$work/source" -mindepth 1 -maxdepth 1 -type d -name 'qt6-base-*' | head -n 1)
-[ -n "$src" ] || fail "unpacking the source package" "apt left no source folder (log: $work/source.log)."
+fetch_source
 
 step "configuring (log: $work/configure.log)"
 # Only what Ordanex and its tests load: Core, Gui, Widgets, Test and their
@@ -78,6 +117,7 @@ cmake --build "$work/build" --parallel "$(nproc)" >"$work/build.log" 2>&1 \
 cmake --install "$work/build" >"$work/install.log" 2>&1 \
   || fail "installing Qt for Windows (log: $work/install.log)" "Check the free space in $cache."
 step "built and installed in $((SECONDS - start)) s"
+notices
 echo "qt6-base $version $target" >"$mark"
 rm -rf "$work"
 echo "$prefix"

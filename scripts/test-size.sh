@@ -1,4 +1,6 @@
 #!/usr/bin/env bash
+# SPDX-FileCopyrightText: 2026 The Ordanex developers
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Tests should catch faults, not restate the code: the C++ under tests/ is
 # held to a third of the C++ in core/, ui/ and app/, and fails above 40 %.
 set -euo pipefail

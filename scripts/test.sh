@@ -1,4 +1,6 @@
 #!/usr/bin/env bash
+# SPDX-FileCopyrightText: 2026 The Ordanex developers
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Installs what is missing, builds everything and runs every test: the
 # format of the C++, the translations, the size of the tests against the
 # code, the normal
@@ -18,6 +20,11 @@ section() { echo "== $* (at ${SECONDS}s)"; }
 
 section "format of the C++"
 scripts/format.sh --check
+
+section "the licence and copyright of every file: reuse lint, with Debian 13's reuse"
+# Debian 12's reuse cannot read REUSE.toml; a skip, for want of root, is
+# told at the end.
+scripts/debian13-test.sh reuse || [ $? = 2 ] || exit 1
 
 section "the translations"
 scripts/translations.sh check
@@ -48,6 +55,6 @@ section "the Windows stage: Ordanex.exe, built and proven under wine"
 scripts/windows-test.sh
 case $debian13 in
   failed) section "the Debian 13 stage FAILED (see above); the other stages passed"; exit 1 ;;
-  skipped) section "done, but NOT all of it: the Debian 13 stage was skipped, not passed" ;;
+  skipped) section "done, but NOT all of it: the Debian 13 stage and reuse lint were skipped, not passed" ;;
   *) section "all done" ;;
 esac

@@ -1,4 +1,6 @@
 #!/usr/bin/env bash
+# SPDX-FileCopyrightText: 2026 The Ordanex developers
+# SPDX-License-Identifier: GPL-3.0-or-later
 # The program's translations, translations/ordanex_<language>.ts, kept with
 # Qt's lupdate from the texts that the sources mark for translation.
 #   scripts/translations.sh add LANGUAGE

@@ -1,4 +1,6 @@
 #!/usr/bin/env bash
+# SPDX-FileCopyrightText: 2026 The Ordanex developers
+# SPDX-License-Identifier: GPL-3.0-or-later
 # The whole Ordanex for 64-bit Windows, cross-built here against a Qt for
 # Windows of our own (scripts/qt-windows.sh), and proven under wine:
 #  - the core tests, and the window tests with the offscreen platform and
@@ -64,6 +66,20 @@ cmake --build $build --target package >$build/package.log 2>&1 || {
 }
 for package in $build/$name.zip $build/$name.msi; do echo "$package: $(stat -c %s $package) bytes"; done
 unzip -l $build/$name.zip | awk 'NR > 3 && $4 && $4 !~ /\/$/ { print "  " $4 " (" $1 " bytes)" }' | sort
+# Only what Ordanex uses and what the licences of it ask for, and all of
+# that: each licence text holds what it is named after.
+listing=$(unzip -Z1 $build/$name.zip | grep -v '/$' | sed "s|^$name/||")
+unexpected=$(grep -vxE 'Ordanex\.exe|[^/]+\.dll|platforms/qwindows\.dll|styles/qwindowsvistastyle\.dll|translations/(ordanex|qtbase)_[a-zA-Z_]+\.qm|(README|COPYING|NOTICE)\.txt|licenses/[^/]+\.txt' <<<"$listing" || true)
+[ -z "$unexpected" ] || { echo "windows: the zip holds files it should not: $unexpected"; status=1; }
+for part in "COPYING.txt:GNU GENERAL PUBLIC LICENSE" "NOTICE.txt:licenses.Qt-third-party.txt" \
+    "licenses/GPL-3.0.txt:GNU GENERAL PUBLIC LICENSE" "licenses/Qt-LGPL-3.0.txt:GNU LESSER GENERAL PUBLIC LICENSE" \
+    "licenses/Qt-GPL-exception-1.0.txt:The Qt Company GPL Exception 1.0" \
+    "licenses/Qt-third-party.txt:src/3rdparty/zlib/LICENSE" \
+    "licenses/GCC-Runtime-Library-Exception-3.1.txt:GCC RUNTIME LIBRARY EXCEPTION" \
+    "licenses/winpthreads.txt:Files: mingw-w64-libraries/winpthreads/\*"; do
+  unzip -p $build/$name.zip "$name/${part%%:*}" 2>/dev/null | grep -q "${part#*:}" \
+    || { echo "windows: the zip lacks ${part%%:*}, or it does not hold ${part#*:}"; status=1; }
+done
 # A later version, for the upgrade, and one that Windows Installer cannot
 # take, which makes no MSI.
 IFS=. read -r major minor patch <<<"$version"

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Ordanex developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #include "app/disk.h"
 #include "core/destination_rule.h"
 #include "core/entry_list.h"

@@ -1,4 +1,6 @@
 #!/usr/bin/env bash
+# SPDX-FileCopyrightText: 2026 The Ordanex developers
+# SPDX-License-Identifier: GPL-3.0-or-later
 # The installed program, started from its desktop entry's Exec line: under
 # Xvfb, with a session bus of its own as a desktop gives it, it shows its
 # window with title, class and icons; under a headless weston its window is

@@ -1,4 +1,6 @@
 #!/bin/sh
+# SPDX-FileCopyrightText: 2026 The Ordanex developers
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Wherever no desktop can be reached, the program says so, names each
 # setting it went by, and ends with status 1; it never aborts.
 program=$1 failed=0

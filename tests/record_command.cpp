@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Ordanex developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Stands in for pdftk.exe: writes the command line it was given, whether it
 // was shown normally in a console of its own, and where its standard streams
 // go, to its own path with ".txt" added, in UTF-16. Where its path with

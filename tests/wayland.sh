@@ -1,4 +1,6 @@
 #!/bin/sh
+# SPDX-FileCopyrightText: 2026 The Ordanex developers
+# SPDX-License-Identifier: GPL-3.0-or-later
 # The program's window is native on Wayland, with its title, and with the
 # app id that ties it to its desktop entry and icon, with nothing but a
 # Wayland display to go by. Runs the given command under a headless weston.

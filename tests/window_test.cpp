@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Ordanex developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The window as a user meets it, under Qt's offscreen platform and under X with a window manager.
 
 #include "app/app_directory.h"

@@ -1,4 +1,6 @@
 #!/bin/bash
+# SPDX-FileCopyrightText: 2026 The Ordanex developers
+# SPDX-License-Identifier: GPL-3.0-or-later
 # The MSI as a Windows user and an administrator meet it, in a fresh wine
 # prefix with wine's menu builder off, so that nothing reaches this
 # machine's desktop:

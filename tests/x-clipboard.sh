@@ -1,4 +1,6 @@
 #!/usr/bin/env bash
+# SPDX-FileCopyrightText: 2026 The Ordanex developers
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Files copied by another X program, which owns the clipboard with a
 # text/uri-list as file managers do, reach the list with Ctrl+V, and Enter
 # merges them with the real pdftk, in their order and with every name

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Ordanex developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // A stand-in for a file manager: pressing the mouse on its window drags the
 // files named on the command line, offered as copy, move or link, and says
 // on its output when the drag has ended. With --times N first, it drags

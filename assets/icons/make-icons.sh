@@ -1,4 +1,6 @@
 #!/usr/bin/env bash
+# SPDX-FileCopyrightText: 2026 The Ordanex developers
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Renders the icon's source into the committed pictures. Needs librsvg2-bin
 # and imagemagick; the build only uses the results.
 #  - ordanex-32.png, ordanex-48.png: 256 colours; the window icon and, with
