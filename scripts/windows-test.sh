@@ -77,7 +77,7 @@ for part in "COPYING.txt:GNU GENERAL PUBLIC LICENSE" "NOTICE.txt:licenses.Qt-thi
     "licenses/Qt-third-party.txt:src/3rdparty/zlib/LICENSE" \
     "licenses/GCC-Runtime-Library-Exception-3.1.txt:GCC RUNTIME LIBRARY EXCEPTION" \
     "licenses/winpthreads.txt:Files: mingw-w64-libraries/winpthreads/\*"; do
-  unzip -p $build/$name.zip "$name/${part%%:*}" 2>/dev/null | grep -q "${part#*:}" \
+  unzip -p $build/$name.zip "$name/${part%%:*}" 2>/dev/null | grep "${part#*:}" >/dev/null \
     || { echo "windows: the zip lacks ${part%%:*}, or it does not hold ${part#*:}"; status=1; }
 done
 # A later version, for the upgrade, and one that Windows Installer cannot

@@ -39,19 +39,9 @@ TEST(DestinationRule, ReplacesOnlyTheFileNamesExtension)
         EXPECT_EQ(DestinationRule::apply(c.path, c.style), c.destination) << c.path;
 }
 
-// The source texts, with the count in its place.
-struct Source : MessageDisplay {
-    std::string translate(const char*, const char* source, const char*, int n) const override
-    {
-        std::string text = source;
-        if (const auto count = text.find("%n"); count != std::string::npos)
-            text.replace(count, 2, std::to_string(n));
-        return text;
-    }
-};
-
-// Records what the merge job asks of the system; the files are real.
-struct Merge : ProgramStarter, Source, MergeListener {
+// Records what the merge job asks of the system; the files are real, the
+// texts are their sources, with the count in its place.
+struct Merge : ProgramStarter, MessageDisplay, MergeListener {
     LocalDisk disk;
     MergeFiles files{disk};
     std::vector<CommandLine> starts;
@@ -63,6 +53,13 @@ struct Merge : ProgramStarter, Source, MergeListener {
         starts.push_back(command);
         ended = std::move(end);
         return {true, {}};
+    }
+    std::string translate(const char*, const char* source, const char*, int n) const override
+    {
+        std::string text = source;
+        if (const auto count = text.find("%n"); count != std::string::npos)
+            text.replace(count, 2, std::to_string(n));
+        return text;
     }
     void showMessage(const std::string& text) override { shown.push_back(text); }
     bool askToReplace(const std::string& question) override

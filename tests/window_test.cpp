@@ -197,7 +197,8 @@ private slots:
             double factor;
         } cases[] = {
             {{.captionInk = 600, .textHeight = 20}, 605 * 15 / 8055.0},
-            {{.fieldLabelInk = 500, .textHeight = 4}, 501 * 15 / 6720.0},
+            {{.fieldLabelInk = 90, .designLabelInk = 100}, 1.25},
+            {{.fieldLabelInk = 500, .designLabelInk = 72, .textHeight = 4}, 501 * 15 / 6720.0},
             {{.fieldHeight = 30}, 1.2},
             {{.buttonFrame = {20, 4}, .buttonText = {{{}, {}, {35, 0}}}}, 55 / 41.0},
             {{.buttonFrame = {2, 20}, .buttonText = {{{}, {20, 46}, {}}}}, 2},

@@ -65,6 +65,7 @@ Measures measure(const QLabel& caption, const QLabel& fieldLabel, const QLineEdi
     Measures m;
     m.captionInk = inkWidth(caption, caption.text());
     m.fieldLabelInk = inkWidth(fieldLabel, fieldLabel.text());
+    m.designLabelInk = inkWidth(fieldLabel, QStringLiteral("Destination:"));
     m.textHeight = caption.fontMetrics().height();
     m.fieldHeight = field.minimumSizeHint().height();
     // The caption must fit inside the button's frame as the style draws it.
@@ -88,11 +89,14 @@ double fitFactor(const Measures& m)
     const auto need = [&factor](int pixels, int designTwips) {
         factor = std::max(factor, pixels * kTwipsPerPixel / designTwips);
     };
-    // A label may grow along its row; the caption keeps its gap to the right
-    // edge of the narrowest window, and the field's label, which the field
-    // makes room for, its gap to where Merge begins below: a long word for
-    // "Destination:" narrows the field rather than widen the whole window.
+    // A label may grow to the next control on its row; the caption has none,
+    // and keeps its gap to the right edge of the narrowest window. The
+    // window grows with the font for the design's "Destination:"; a longer
+    // word in another language narrows the field instead, as far as where
+    // Merge begins below.
     need(m.captionInk + labelGap(m), kMinClientWidth - kDesign[Caption].left());
+    need(std::min(m.fieldLabelInk, m.designLabelInk),
+         kDesign[Field].left() - kDesign[FieldLabel].left());
     need(m.fieldLabelInk + labelGap(m), kDesign[Merge].left() - kDesign[FieldLabel].left());
     need(m.textHeight, kDesign[Caption].height());
     need(m.fieldHeight, kDesign[Field].height());

@@ -25,7 +25,8 @@ using Placement = std::array<QRect, kControls>;
 // What the desktop's fonts and style make of the controls, in pixels.
 struct Measures {
     int captionInk = 0;                // how far the list's caption reaches
-    int fieldLabelInk = 0;             // how far "Destination:" reaches
+    int fieldLabelInk = 0;             // how far the field's label reaches
+    int designLabelInk = 0;            // how far the design's "Destination:" would
     int textHeight = 0;                // one line of the labels' font
     int fieldHeight = 0;               // the least height the field's style allows
     QSize buttonFrame{};               // what a button's style draws around its caption
