@@ -438,6 +438,7 @@ private slots:
             QStringList plurals = {}; // of 1, 2 and 5 names left out of a drop
         } cases[] = {
             {"C", "&Merge", "Destination:", nothing, "OK", dropped},
+            {"en_US", "&Merge", "Destination:", nothing, "OK", dropped},
             {"de_DE", "&Verbinden", "Zieldatei:",
              "Die Zwischenablage enthält keine Dateien. Wählen Sie sie in Ihrer Dateiverwaltung "
              "aus, kopieren Sie sie mit Strg+C und fügen Sie sie hier mit Strg+V ein.",
@@ -473,6 +474,13 @@ private slots:
                                 boxes.buttons[0], w->lbFilelist->x() > w->pbUp->x()),
                      std::tuple(c.merge, c.label, c.box, c.ok, c.locale[0] == 'a'));
             QVERIFY(c.plurals.isEmpty() || plurals == c.plurals);
+        }
+        // Every caption whole in the other languages too.
+        for (const char* locale : {"fr", "es", "it", "pt_BR", "nl", "ru", "uk", "ja", "zh_CN"}) {
+            speak(locale);
+            make();
+            showActive();
+            wholeAndClear();
         }
         speak("C");
     }
