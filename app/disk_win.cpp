@@ -30,11 +30,12 @@ FileState LocalDisk::look(std::string_view path) const
 {
     // Opened for no access at all, and shared every way, so that a file
     // another program holds open is still seen; a folder needs the flag.
+    const std::wstring name = wide(path);
     const HANDLE file =
-        CreateFileW(wide(path).c_str(), 0, FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE,
+        CreateFileW(name.c_str(), 0, FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE,
                     nullptr, OPEN_EXISTING, FILE_FLAG_BACKUP_SEMANTICS, nullptr);
     if (file == INVALID_HANDLE_VALUE)
-        return {GetFileAttributesW(wide(path).c_str()) != INVALID_FILE_ATTRIBUTES, {}, 0, 0};
+        return {GetFileAttributesW(name.c_str()) != INVALID_FILE_ATTRIBUTES, {}, 0, 0};
     BY_HANDLE_FILE_INFORMATION info{};
     const bool known = GetFileInformationByHandle(file, &info);
     CloseHandle(file);

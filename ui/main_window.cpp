@@ -362,26 +362,27 @@ bool frmMain::event(QEvent* event)
 
 bool frmMain::eventFilter(QObject* watched, QEvent* event)
 {
-    // Ctrl+C that no control of a box has taken copies all its words.
-    if (auto* box = qobject_cast<QMessageBox*>(watched);
-        box && event->type() == QEvent::KeyPress &&
-        static_cast<QKeyEvent*>(event)->matches(QKeySequence::Copy)) {
-        QGuiApplication::clipboard()->setText(box->text());
-        return true;
+    const QEvent::Type type = event->type();
+    // Ctrl+C that no control of a box has taken copies all its words. Keys
+    // are looked at first: every pointer move over the field passes here.
+    if (type == QEvent::KeyPress && static_cast<QKeyEvent*>(event)->matches(QKeySequence::Copy)) {
+        if (auto* box = qobject_cast<QMessageBox*>(watched)) {
+            QGuiApplication::clipboard()->setText(box->text());
+            return true;
+        }
     }
     if (watched == dfMerge) {
         // Its access key is taken once per press: the shortcut's repeats
         // are turned off the first time it is used, as its id is known
         // only then. A focused Merge would click on each repeat of Enter.
-        if (event->type() == QEvent::Shortcut)
+        if (type == QEvent::Shortcut)
             dfMerge->setShortcutAutoRepeat(static_cast<QShortcutEvent*>(event)->shortcutId(),
                                            false);
-        return event->type() == QEvent::KeyPress && isEnter(static_cast<QKeyEvent*>(event)) &&
+        return type == QEvent::KeyPress && isEnter(static_cast<QKeyEvent*>(event)) &&
                static_cast<QKeyEvent*>(event)->isAutoRepeat();
     }
     // Files dropped into the field would become a garbage output path as
     // their link text; plain text may still be dropped there.
-    const QEvent::Type type = event->type();
     if (watched == dfDestination &&
         (type == QEvent::DragEnter || type == QEvent::DragMove || type == QEvent::Drop) &&
         static_cast<QDropEvent*>(event)->mimeData()->hasUrls()) {
