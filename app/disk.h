@@ -11,6 +11,7 @@ namespace ordanex {
 class LocalDisk final : public Disk {
 public:
     FileState look(std::string_view path) const override;
+    bool sameName(std::string_view a, std::string_view b) const override;
 };
 
 } // namespace ordanex

@@ -13,10 +13,17 @@ FileState LocalDisk::look(std::string_view path) const
     struct stat file {};
     if (::stat(std::string(path).c_str(), &file) != 0)
         return {};
-    return {true,
-            {static_cast<std::uint64_t>(file.st_dev), static_cast<std::uint64_t>(file.st_ino)},
+    return {S_ISREG(file.st_mode)   ? FileState::File
+            : S_ISDIR(file.st_mode) ? FileState::Folder
+                                    : FileState::Other,
+            {static_cast<std::uint64_t>(file.st_dev), 0, static_cast<std::uint64_t>(file.st_ino)},
             static_cast<std::uint64_t>(file.st_size),
             static_cast<std::int64_t>(file.st_mtim.tv_sec) * 1'000'000'000 + file.st_mtim.tv_nsec};
+}
+
+bool LocalDisk::sameName(std::string_view a, std::string_view b) const
+{
+    return a == b;
 }
 
 } // namespace ordanex

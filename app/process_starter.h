@@ -17,6 +17,7 @@ class ToolStarter final : public QObject, public ProgramStarter {
 public:
     ToolStarter();
 
+    bool passesUnchanged(std::string_view piece) const override;
     StartResult start(const CommandLine& command, EndHandler ended) override;
 };
 

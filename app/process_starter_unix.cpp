@@ -104,7 +104,7 @@ private:
         else if (info.si_code == CLD_EXITED)
             end.status = info.si_status;
         else
-            end = {0, info.si_status, ::strsignal(info.si_status), {}};
+            end = {0, info.si_status, ::strsignal(info.si_status), {}, {}};
         end.words = lastWords(errors_.fd);
         deleteLater();
         ended_(end);
@@ -124,6 +124,11 @@ ToolStarter::ToolStarter()
     struct sigaction child {};
     if (::sigaction(SIGCHLD, nullptr, &child) == 0 && child.sa_handler == SIG_IGN)
         std::signal(SIGCHLD, SIG_DFL);
+}
+
+bool ToolStarter::passesUnchanged(std::string_view) const
+{
+    return true; // the bytes are passed as they are
 }
 
 StartResult ToolStarter::start(const CommandLine& command, EndHandler ended)

@@ -74,6 +74,20 @@ std::string lastWords(HANDLE file)
     return words;
 }
 
+// The system's words for one of its own statuses, such as 0xC0000135 for
+// a DLL that is missing, on one line.
+std::string statusName(DWORD code)
+{
+    wchar_t* text = nullptr;
+    const DWORD length = FormatMessageW(
+        FORMAT_MESSAGE_ALLOCATE_BUFFER | FORMAT_MESSAGE_FROM_HMODULE | FORMAT_MESSAGE_FROM_SYSTEM |
+            FORMAT_MESSAGE_IGNORE_INSERTS,
+        GetModuleHandleW(L"ntdll.dll"), code, 0, reinterpret_cast<wchar_t*>(&text), 0, nullptr);
+    const QString words = QString::fromWCharArray(text, length).simplified();
+    LocalFree(text);
+    return words.toStdString();
+}
+
 // One started tool, until it ends.
 class Watch final : public QObject {
 public:
@@ -95,6 +109,8 @@ private:
         ToolEnd end;
         end.status = GetExitCodeProcess(process_.handle, &code) ? static_cast<int>(code) : -1;
         end.words = lastWords(errors_.handle);
+        if (code >= 0x80000000u)
+            end.statusName = statusName(code);
         deleteLater();
         ended_(end);
     }
@@ -107,6 +123,28 @@ private:
 } // namespace
 
 ToolStarter::ToolStarter() = default;
+
+bool ToolStarter::passesUnchanged(std::string_view piece) const
+{
+    // A program that reads its command line in the code page gets what
+    // Windows makes of it: the "best fit" of each character the code page
+    // lacks, such as "L" for "Ł" and '"' for a fullwidth quote.
+    const UINT codePage = GetACP();
+    if (codePage == CP_UTF8)
+        return true;
+    const std::wstring text =
+        QString::fromUtf8(piece.data(), static_cast<qsizetype>(piece.size())).toStdWString();
+    const int size = static_cast<int>(text.size());
+    BOOL defaulted = FALSE;
+    std::string narrow(text.size() * 2, '\0');
+    narrow.resize(static_cast<std::size_t>(
+        WideCharToMultiByte(codePage, WC_NO_BEST_FIT_CHARS, text.data(), size, narrow.data(),
+                            static_cast<int>(narrow.size()), nullptr, &defaulted)));
+    std::wstring back(text.size(), L'\0');
+    back.resize(static_cast<std::size_t>(MultiByteToWideChar(
+        codePage, 0, narrow.data(), static_cast<int>(narrow.size()), back.data(), size)));
+    return !defaulted && back == text;
+}
 
 StartResult ToolStarter::start(const CommandLine& command, EndHandler ended)
 {

@@ -25,6 +25,7 @@
 namespace {
 
 struct NoStart : ordanex::ProgramStarter {
+    bool passesUnchanged(std::string_view) const override { return true; }
     ordanex::StartResult start(const ordanex::CommandLine&, EndHandler) override
     {
         return {true, {}};

@@ -62,18 +62,57 @@ MergeOutcome MergeCommand::run(std::string_view appDirectory, const EntryList& e
                  {destination}));
         return MergeOutcome::Rejected;
     }
+    const auto isFolder = [&] {
+        messages_.showMessage(
+            fill(messages_.translate("MergeCommand",
+                                     "The destination \"%1\" is a folder. Type the whole path of "
+                                     "a file in it, with the file's name at the end."),
+                 {destination}));
+        return MergeOutcome::Rejected;
+    };
+    if (namesFolder(destination, style_))
+        return isFolder();
     command.text += " output ";
     appendQuoted(command.text, destination);
     command.arguments.emplace_back("output");
     command.arguments.emplace_back(destination);
+
+    // Where the tool would read another name than the one shown, it would
+    // open another file, or write one that the checks below never saw.
+    for (const std::string& piece : command.arguments) {
+        if (starter_.passesUnchanged(piece))
+            continue;
+        messages_.showMessage(fill(
+            &piece == &command.arguments.back()
+                ? messages_.translate("MergeCommand",
+                                      "pdftk on Windows cannot write to \"%1\": some of its "
+                                      "characters are not in this system's code page. Choose a "
+                                      "destination with a plain name.")
+                : messages_.translate("MergeCommand",
+                                      "pdftk on Windows cannot read the name \"%1\": some of its "
+                                      "characters are not in this system's code page. Rename the "
+                                      "file or its folder, or copy it under a plain name."),
+            {piece}));
+        return MergeOutcome::Rejected;
+    }
 
     // The tool refuses an output that equals an input as text, but another
     // spelling of the same file would be overwritten while it is being read;
     // and two merges must not work on one file at once. What is at the
     // destination now also tells, once the tool has failed, whether the file
     // there is an earlier one.
-    MergeUse use = files_.look(
+    MergeUse use = files_.lookAtMerge(
         std::span(command.arguments.begin() + 1, command.arguments.end() - 2), destination);
+    if (use.destination.state.kind == FileState::Folder)
+        return isFolder();
+    if (use.destination.state.kind == FileState::Other) {
+        messages_.showMessage(
+            fill(messages_.translate("MergeCommand", "The destination \"%1\" is not a file but a "
+                                                     "device, a pipe or a socket. Choose another "
+                                                     "destination."),
+                 {destination}));
+        return MergeOutcome::Rejected;
+    }
     const Clash clash = files_.clash(use);
     if (clash.kind == Clash::DestinationIsInput) {
         messages_.showMessage(messages_.translate(
@@ -91,17 +130,17 @@ MergeOutcome MergeCommand::run(std::string_view appDirectory, const EntryList& e
 
     // A file that no merge of this window made may be another's work: the
     // user says whether it goes.
-    if (use.destinationState.exists && !files_.madeHere(use.destinationState)) {
+    if (use.destination.state.exists() && !files_.madeHere(use.destination.state)) {
         if (!messages_.askToReplace(
                 fill(messages_.translate("MergeCommand",
                                          "There is already a file at \"%1\". Replace it with this "
                                          "merge? The file there now cannot be brought back."),
                      {destination})))
             return MergeOutcome::Rejected;
-        use.destinationState = files_.look(destination); // as it is after the question
+        use.destination.state = files_.look(destination); // as it is after the question
     }
 
-    const FileState before = use.destinationState;
+    const FileState before = use.destination.state;
     const MergeFiles::Token token = files_.started(std::move(use));
     auto ended = [&listener = listener_, &files = files_, &texts = messages_, token,
                   destination = std::string(destination), count, before,

@@ -39,6 +39,10 @@ public:
     using EndHandler = std::function<void(const ToolEnd&)>;
 
     virtual ~ProgramStarter() = default;
+    // Whether the program gets `piece` of its command line exactly as it
+    // is: a Windows program may read it in the system's code page, which
+    // turns what it lacks into look-alikes.
+    virtual bool passesUnchanged(std::string_view piece) const = 0;
     // Once a started program has ended, `ended` is called from the event
     // loop. A program still running when the starter goes runs on untold.
     virtual StartResult start(const CommandLine& command, EndHandler ended) = 0;
@@ -69,9 +73,10 @@ enum class MergeOutcome {
 };
 
 // Builds the merge tool's command line from the entries and the destination
-// and starts it, unless the destination is not a full path, or the merge
-// would work on a file that a running merge works on, or would replace a
-// file that this window's merges did not make and the user keeps it.
+// and starts it, unless the destination is not a full path of a file, or a
+// name would not reach the tool unchanged, or the merge would work on a
+// file that a running merge works on, or would replace a file that this
+// window's merges did not make and the user keeps it.
 // `files` keeps the files of each merge while it runs and those merges
 // made, and the listener hears how it ended. Holds no state of its own
 // between runs.

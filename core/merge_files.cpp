@@ -7,49 +7,54 @@
 
 namespace ordanex {
 
-namespace {
-
-bool sameFile(std::string_view a, const FileState& aState, std::string_view b,
-              const FileState& bState)
+NamedFile MergeFiles::named(std::string_view path, bool withFolder) const
 {
-    // A file the system would not name has no id to go by.
-    return a == b ||
-           (aState.exists && bState.exists && aState.id != FileId{} && aState.id == bState.id);
+    NamedFile file{std::string(path), look(path), {}};
+    // A file that exists is known by its own number; a folder is looked at
+    // only where that is missing, which keeps a long list's look short.
+    const std::string_view folder = path.substr(0, fileNameStart(path, style_));
+    if ((withFolder || !file.state.exists()) && !folder.empty())
+        file.folder = look(folder).id;
+    return file;
 }
 
-} // namespace
-
-MergeUse MergeFiles::look(std::span<const std::string> inputs, std::string_view destination) const
+MergeUse MergeFiles::lookAtMerge(std::span<const std::string> inputs,
+                                 std::string_view destination) const
 {
-    MergeUse use{{inputs.begin(), inputs.end()}, {}, std::string(destination), look(destination)};
-    use.inputStates.reserve(inputs.size());
+    MergeUse use{{}, named(destination, true)};
+    use.inputs.reserve(inputs.size());
     for (const std::string& input : inputs)
-        use.inputStates.push_back(look(input));
+        use.inputs.push_back(named(input, false));
     return use;
+}
+
+bool MergeFiles::sameFile(const NamedFile& a, const NamedFile& b) const
+{
+    if (a.path == b.path)
+        return true;
+    if (a.state.exists() && b.state.exists() && a.state.id.known() && a.state.id == b.state.id)
+        return true;
+    return a.folder.known() && a.folder == b.folder &&
+           disk_.sameName(std::string_view(a.path).substr(fileNameStart(a.path, style_)),
+                          std::string_view(b.path).substr(fileNameStart(b.path, style_)));
 }
 
 Clash MergeFiles::clash(const MergeUse& use) const
 {
-    const auto readBy = [&use](const MergeUse& other) {
-        for (std::size_t i = 0; i < other.inputs.size(); ++i) {
-            if (sameFile(use.destination, use.destinationState, other.inputs[i],
-                         other.inputStates[i]))
-                return true;
-        }
-        return false;
+    const auto readBy = [&](const MergeUse& other) {
+        return std::ranges::any_of(
+            other.inputs, [&](const NamedFile& input) { return sameFile(use.destination, input); });
     };
     if (readBy(use))
-        return {Clash::DestinationIsInput, use.destination};
+        return {Clash::DestinationIsInput, use.destination.path};
     for (const Running& merge : running_) {
         // What a running merge writes may have appeared since it started.
-        const std::string& written = merge.use.destination;
-        const FileState writtenState = look(written);
-        if (sameFile(use.destination, use.destinationState, written, writtenState) ||
-            readBy(merge.use))
-            return {Clash::InUse, use.destination};
-        for (std::size_t i = 0; i < use.inputs.size(); ++i) {
-            if (sameFile(use.inputs[i], use.inputStates[i], written, writtenState))
-                return {Clash::InUse, use.inputs[i]};
+        const NamedFile written = named(merge.use.destination.path, true);
+        if (sameFile(use.destination, written) || readBy(merge.use))
+            return {Clash::InUse, use.destination.path};
+        for (const NamedFile& input : use.inputs) {
+            if (sameFile(input, written))
+                return {Clash::InUse, input.path};
         }
     }
     return {};
@@ -63,13 +68,15 @@ MergeFiles::Token MergeFiles::started(MergeUse use)
 
 bool MergeFiles::madeHere(const FileState& state) const
 {
-    return state.exists && std::ranges::find(made_, state) != made_.end();
+    // A file without a number of its own could be any file.
+    return state.kind == FileState::File && state.id.known() &&
+           std::ranges::find(made_, state) != made_.end();
 }
 
 void MergeFiles::ended(Token merge, const FileState* made)
 {
     std::erase_if(running_, [merge](const Running& running) { return running.token == merge; });
-    if (!made)
+    if (!made || !made->id.known())
         return;
     // A file holds one merge's result at a time.
     std::erase_if(made_, [made](const FileState& state) { return state.id == made->id; });

@@ -3,6 +3,8 @@
 
 #pragma once
 
+#include "path_style.h"
+
 #include <cstdint>
 #include <span>
 #include <string>
@@ -12,22 +14,36 @@
 namespace ordanex {
 
 // Which file a path names, whatever its spelling: the system's numbers for
-// the device it is on and for the file there.
+// the device it is on and for the file there, 128 bits where the system
+// gives that many.
 struct FileId {
     std::uint64_t device = 0;
-    std::uint64_t file = 0;
+    std::uint64_t high = 0, low = 0;
 
+    // Some file systems give every file zero, or all ones: such a number
+    // tells no two files apart.
+    constexpr bool known() const
+    {
+        constexpr std::uint64_t ones = ~std::uint64_t{0};
+        return (high != 0 || low != 0) && !(low == ones && (high == 0 || high == ones));
+    }
     bool operator==(const FileId&) const = default;
 };
 
 // What is at a path: enough to tell another spelling of the same file, and
 // whether a file was left as it was.
 struct FileState {
-    bool exists = false;
+    enum Kind {
+        Nothing,
+        File,
+        Folder,
+        Other, // a device, a pipe or a socket
+    } kind = Nothing;
     FileId id;
     std::uint64_t size = 0;
     std::int64_t written = 0; // when it was last written, in the system's own ticks
 
+    bool exists() const { return kind != Nothing; }
     bool operator==(const FileState&) const = default;
 };
 
@@ -39,14 +55,24 @@ public:
     // Follows links; where nothing is there, or only a dangling link, the
     // state says that nothing exists.
     virtual FileState look(std::string_view path) const = 0;
+    // Whether two names in one folder name one file, by the file system's
+    // rule for names.
+    virtual bool sameName(std::string_view a, std::string_view b) const = 0;
 };
 
-// The files of one merge, as they were looked at.
+// A file as a merge names it, and what was there when it was looked at.
+struct NamedFile {
+    std::string path;
+    FileState state;
+    // The folder it is in, where it has been looked at: a file that does
+    // not exist yet has no number of its own, only its folder and name.
+    FileId folder;
+};
+
+// The files of one merge.
 struct MergeUse {
-    std::vector<std::string> inputs;
-    std::vector<FileState> inputStates;
-    std::string destination;
-    FileState destinationState;
+    std::vector<NamedFile> inputs;
+    NamedFile destination;
 };
 
 // What a merge would share with the merges of this window.
@@ -66,14 +92,19 @@ class MergeFiles {
 public:
     using Token = std::uint64_t;
 
-    explicit MergeFiles(const Disk& disk) : disk_(disk) {}
+    explicit MergeFiles(const Disk& disk, PathStyle style = kNativePathStyle)
+        : disk_(disk), style_(style)
+    {
+    }
 
     FileState look(std::string_view path) const { return disk_.look(path); }
-    MergeUse look(std::span<const std::string> inputs, std::string_view destination) const;
+    // Looks at every file of a merge, and at the folders of those that are
+    // not there: the destination's always, since the tool makes it.
+    MergeUse lookAtMerge(std::span<const std::string> inputs, std::string_view destination) const;
 
-    // Two paths name one file where their texts are the same, or where both
-    // exist and are the same file: a destination that does not exist yet
-    // can only match by its text.
+    // Two paths name one file where their texts are the same; where both
+    // exist and are the same file; or where they name one place, the same
+    // name in the same folder, existing or not.
     Clash clash(const MergeUse& use) const;
 
     // Whether the file at a destination, as it is now, is one that a merge
@@ -91,7 +122,11 @@ private:
         MergeUse use;
     };
 
+    NamedFile named(std::string_view path, bool withFolder) const;
+    bool sameFile(const NamedFile& a, const NamedFile& b) const;
+
     const Disk& disk_;
+    PathStyle style_;
     std::vector<Running> running_;
     std::vector<FileState> made_;
     Token next_ = 0;

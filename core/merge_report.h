@@ -18,6 +18,7 @@ struct ToolEnd {
     int signal = 0;         // the signal that ended it, or 0 where it exited
     std::string signalName; // the system's words for that signal
     std::string words;      // the end of its error output as it wrote it, where that was kept
+    std::string statusName; // the system's words for the status, where it is one of its own
 };
 
 // What the user learns of a merge that has ended: for one that failed, the

@@ -40,6 +40,14 @@ constexpr std::size_t fileNameStart(std::string_view path, PathStyle style)
     return separator == std::string_view::npos ? 0 : separator + 1;
 }
 
+// Whether `path` names a folder by its text alone: it ends with a folder
+// separator, or in "." or "..".
+constexpr bool namesFolder(std::string_view path, PathStyle style)
+{
+    const std::string_view name = path.substr(fileNameStart(path, style));
+    return name.empty() || name == "." || name == "..";
+}
+
 // Whether `path` is a full path, naming its folders from the top: "/..." on
 // Unix; on Windows, from a drive's root ("C:\...") or a network share
 // ("\\server\...").

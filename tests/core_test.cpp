@@ -10,6 +10,7 @@
 
 #include <filesystem>
 #include <fstream>
+#include <random>
 
 namespace ordanex {
 namespace {
@@ -39,6 +40,20 @@ TEST(DestinationRule, ReplacesOnlyTheFileNamesExtension)
         EXPECT_EQ(DestinationRule::apply(c.path, c.style), c.destination) << c.path;
 }
 
+// A folder of the test's own, removed with it: tests run side by side.
+struct Folder {
+    fs::path path;
+    Folder()
+    {
+        std::random_device random;
+        do
+            path = fs::temp_directory_path() / ("ordanex-test-" + std::to_string(random()));
+        while (!fs::create_directory(path));
+    }
+    ~Folder() { fs::remove_all(path); }
+    std::string operator/(const char* name) const { return (path / name).string(); }
+};
+
 // Records what the merge job asks of the system; the files are real, the
 // texts are their sources, with the count in its place.
 struct Merge : ProgramStarter, MessageDisplay, MergeListener {
@@ -48,6 +63,11 @@ struct Merge : ProgramStarter, MessageDisplay, MergeListener {
     EndHandler ended; // of the last start
     Entries shown, told, asked;
     bool replace = true; // the answer to a question
+    // As Windows would hand "Ł" to pdftk in a code page that lacks it.
+    bool passesUnchanged(std::string_view piece) const override
+    {
+        return piece.find("\u0141") == std::string_view::npos;
+    }
     StartResult start(const CommandLine& command, EndHandler end) override
     {
         starts.push_back(command);
@@ -98,28 +118,38 @@ TEST(MergeCommand, StartsTheToolWithEveryPieceVerbatim)
 }
 
 // Nothing starts with an "=" in an input, with a destination that is not a
-// full path or that is an input, or while a running merge writes a file
-// this one would read, or reads or writes its destination: under any
-// spelling of an existing file.
+// full path of a file or that is an input, with a name that the tool would
+// not read as it is, or while a running merge writes a file this one would
+// read, or reads or writes its destination: under any spelling of the
+// file, also before it exists.
 TEST(MergeCommand, TellsWhyNothingRuns)
 {
-    const fs::path dir = fs::temp_directory_path() / "ordanex core test";
-    fs::remove_all(dir);
-    fs::create_directories(dir);
-    const auto in = [&dir](const char* name) { return (dir / name).string(); };
-    const std::string dotA = (dir / "." / "a.pdf").string();
-    std::ofstream(in("a.pdf")) << "a";
+    const Folder dir;
+    const std::string dotA = dir / "./a.pdf", dotNew = dir / "./new.pdf";
+    std::ofstream(dir / "a.pdf") << "a";
+    fs::create_directory(dir / "sub");
+    const bool windows = kNativePathStyle == Windows;
+    const auto box = [](const char* before, const std::string& file, const char* after) {
+        return Entries{before + file + after};
+    };
     const Entries equals{"Only ASCI Characters in Inputfilenames allowed! ('=' is not valid)"};
     const Entries same{"The destination is one of the files to merge. Choose another destination."};
-    const auto notFull = [](const std::string& file) {
-        return Entries{"The destination \"" + file +
-                       "\" is not a full path. Type the whole path of the file to make, with all "
-                       "its folders."};
+    const auto notFull = [&](const std::string& file) {
+        return box("The destination \"", file,
+                   "\" is not a full path. Type the whole path of the file to make, with all its "
+                   "folders.");
     };
-    const auto busy = [](const std::string& file) {
-        return Entries{"A merge is still working on \"" + file +
-                       "\". Merge again once it has ended."};
+    const auto folder = [&](const std::string& file) {
+        return box("The destination \"", file,
+                   "\" is a folder. Type the whole path of a file in it, with the file's name at "
+                   "the end.");
     };
+    const auto busy = [&](const std::string& file) {
+        return box("A merge is still working on \"", file, "\". Merge again once it has ended.");
+    };
+    const std::string device = windows ? "\\\\.\\NUL" : "/dev/null";
+    // Few may link a folder on Windows, where "/" is another spelling.
+    const std::string linked = windows ? dir.path.string() + "/new.pdf" : dir / "linked/new.pdf";
     using enum MergeOutcome;
     const struct {
         Entries entries;
@@ -131,71 +161,105 @@ TEST(MergeCommand, TellsWhyNothingRuns)
         {{"/a=.pdf", "/b.pdf"}, "/o.pdf", equals},
         {{"/a.pdf", "/b.pdf", "=c.pdf"}, "/o.pdf", equals},
         {{"/a.pdf", "/b=.pdf"}, "/a.pdf", equals},
-        {{in("x.pdf"), in("a.pdf")}, dotA, same},
+        {{dir / "x.pdf", dir / "a.pdf"}, dotA, same},
         {{}, "/o.pdf", {}, Nothing},
         // pdftk's own words for where to write, and a path from wherever
         // this program was started.
-        {{in("x.pdf")}, "-", notFull("-")},
-        {{in("x.pdf")}, "PROMPT", notFull("PROMPT")},
-        {{in("x.pdf")}, "prompt", notFull("prompt")},
-        {{in("x.pdf")}, "out.pdf", notFull("out.pdf")},
+        {{dir / "x.pdf"}, "-", notFull("-")},
+        {{dir / "x.pdf"}, "PROMPT", notFull("PROMPT")},
+        {{dir / "x.pdf"}, "prompt", notFull("prompt")},
+        {{dir / "x.pdf"}, "d/out.pdf", notFull("d/out.pdf")},
         {{"C:\\x.pdf"}, "C:o.pdf", notFull("C:o.pdf"), Rejected, Windows},
         {{"C:\\x.pdf"}, "\\o.pdf", notFull("\\o.pdf"), Rejected, Windows},
-        {{in("c.pdf")}, in("o.pdf"), busy(in("o.pdf"))},
-        {{in("o.pdf")}, in("p.pdf"), busy(in("o.pdf"))},
-        {{in("c.pdf")}, dotA, busy(dotA)},
-        {{in("c.pdf")}, in("b.pdf"), busy(in("b.pdf"))},
+        // Nothing could be replaced there.
+        {{dir / "x.pdf"}, dir.path.string(), folder(dir.path.string())},
+        {{dir / "x.pdf"}, dir / "new/", folder(dir / "new/")},
+        {{"C:\\x.pdf"}, "C:\\d\\..", folder("C:\\d\\.."), Rejected, Windows},
+        {{dir / "x.pdf"},
+         device,
+         box("The destination \"", device,
+             "\" is not a file but a device, a pipe or a socket. Choose another destination.")},
+        {{dir / "a.pdf", dir / "\u0141\u00f3d\u017a.pdf"},
+         dir / "o.pdf",
+         box("pdftk on Windows cannot read the name \"", dir / "\u0141\u00f3d\u017a.pdf",
+             "\": some of its characters are not in this system's code page. Rename the file or "
+             "its folder, or copy it under a plain name.")},
+        {{dir / "a.pdf"},
+         dir / "\u0141ukasz_Out.pdf",
+         box("pdftk on Windows cannot write to \"", dir / "\u0141ukasz_Out.pdf",
+             "\": some of its characters are not in this system's code page. Choose a "
+             "destination with a plain name.")},
+        {{dir / "c.pdf"}, dir / "o.pdf", busy(dir / "o.pdf")},
+        {{dir / "o.pdf"}, dir / "p.pdf", busy(dir / "o.pdf")},
+        {{dir / "c.pdf"}, dotA, busy(dotA)},
+        {{dir / "c.pdf"}, dir / "b.pdf", busy(dir / "b.pdf")},
         // What the running merge writes, which appeared after it started,
         // under another name.
-        {{in("c.pdf"), in("link.pdf")}, in("p.pdf"), busy(in("link.pdf"))},
-        {{in("a.pdf")}, in("p.pdf"), {}, Started},
+        {{dir / "c.pdf", dir / "link.pdf"}, dir / "p.pdf", busy(dir / "link.pdf")},
+        // What another writes, and what it reads, that are not there yet.
+        {{dir / "c.pdf"}, dir / "sub/../new.pdf", busy(dir / "sub/../new.pdf")},
+        {{dotNew}, dir / "p.pdf", busy(dotNew)},
+        {{dir / "c.pdf"}, dir / "./gone.pdf", busy(dir / "./gone.pdf")},
+        {{dir / "c.pdf"}, linked, busy(linked)},
+        {{dir / "a.pdf"}, dir / "p.pdf", {}, Started},
+        // One name, by the file system's rule.
+        {{dir / "c.pdf"},
+         dir / "NEW.PDF",
+         windows ? busy(dir / "NEW.PDF") : Entries{},
+         windows ? Rejected : Started},
     };
     Merge merge;
-    merge.run({in("a.pdf"), in("b.pdf")}, in("o.pdf"));
+    merge.run({dir / "a.pdf", dir / "b.pdf"}, dir / "o.pdf");
     const auto running = std::move(merge.ended);
-    std::ofstream(in("o.pdf")) << "o";
-    fs::create_hard_link(in("o.pdf"), in("link.pdf"));
+    merge.run({dir / "a.pdf", dir / "gone.pdf"}, dir / "new.pdf");
+    std::ofstream(dir / "o.pdf") << "o";
+    fs::create_hard_link(dir / "o.pdf", dir / "link.pdf");
+    if (!windows)
+        fs::create_directory_symlink(dir.path, dir / "linked");
     for (const auto& c : cases) {
         merge.shown.clear();
         EXPECT_EQ(merge.run(c.entries, c.destination, "/opt", c.style), c.outcome) << c.destination;
         EXPECT_EQ(merge.shown, c.shown);
     }
-    EXPECT_EQ(merge.starts.size(), 2u);
+    EXPECT_EQ(merge.starts.size(), windows ? 3u : 4u);
     // Once it has ended, its files are free.
     running({});
-    EXPECT_EQ(merge.run({in("c.pdf")}, in("o.pdf")), Started);
-    fs::remove_all(dir);
+    EXPECT_EQ(merge.run({dir / "c.pdf"}, dir / "o.pdf"), Started);
 }
 
 // A file at the destination is replaced unasked only where a merge of this
-// window made it and it has not changed since. The destination is looked at
-// as the tool starts, and again once it has ended: a success is a new or
-// changed file.
+// window made it, the merge worked, and the file has not changed since. The
+// destination is looked at as the tool starts, and again once it has ended:
+// a success is a new or changed file.
 TEST(MergeCommand, AsksBeforeReplacingAFileItDidNotMake)
 {
-    const fs::path out = fs::temp_directory_path() / "ordanex asked.pdf";
+    const Folder dir;
+    const std::string out = dir / "asked.pdf";
     std::ofstream(out) << "theirs";
-    const std::string question = "There is already a file at \"" + out.string() +
+    const std::string question = "There is already a file at \"" + out +
                                  "\". Replace it with this merge? The file there now cannot be "
                                  "brought back.";
     Merge merge;
     merge.replace = false;
-    EXPECT_EQ(merge.run({"/a.pdf"}, out.string()), MergeOutcome::Rejected);
+    EXPECT_EQ(merge.run({"/a.pdf"}, out), MergeOutcome::Rejected);
     merge.replace = true;
-    for (const char* made : {"ours", "ours again", ""}) {
-        EXPECT_EQ(merge.run({"/a.pdf"}, out.string()), MergeOutcome::Started);
+    const std::pair<const char*, int> merges[] = {
+        {"ours", 0}, {"ours again", 0}, {"", 0}, {"broken", 1}, {"ours at last", 0}};
+    for (const auto& [made, status] : merges) {
+        EXPECT_EQ(merge.run({"/a.pdf"}, out), MergeOutcome::Started);
         if (*made)
             std::ofstream(out) << made;
-        merge.ended({});
+        ToolEnd end;
+        end.status = status;
+        merge.ended(end);
     }
     std::ofstream(out, std::ios::app) << " and changed";
-    merge.run({"/a.pdf"}, out.string());
-    fs::remove(out);
+    merge.run({"/a.pdf"}, out);
     // Asked at first, not for its own file, nor after a merge that made
-    // none, but again once the file has changed.
-    EXPECT_EQ(merge.asked, Entries(3, question));
-    EXPECT_EQ(merge.starts.size(), 4u);
-    const std::string merged = "Merged 1 file(s) into ordanex asked.pdf.";
+    // none, but after one that failed, and once the file has changed.
+    EXPECT_EQ(merge.asked, Entries(4, question));
+    EXPECT_EQ(merge.starts.size(), 6u);
+    const std::string merged = "Merged 1 file(s) into asked.pdf.";
     EXPECT_EQ(std::vector(merge.told.begin(), merge.told.begin() + 2), Entries(2, merged));
     EXPECT_TRUE(merge.told[2].ends_with("failed: pdftk reported success, but left no new file "
                                         "there.\n\nThe file at the destination is the one that "
@@ -203,34 +267,65 @@ TEST(MergeCommand, AsksBeforeReplacingAFileItDidNotMake)
                                         "this merge."));
 }
 
+// A file whose number tells nothing, as some file systems give, is never
+// taken for one that this window made.
+TEST(MergeFiles, KnowsAMadeFileOnlyByANumberThatTells)
+{
+    const LocalDisk disk;
+    constexpr std::uint64_t ones = ~std::uint64_t{0};
+    for (const auto& [id, tells] : {std::pair(FileId{7, 0, 0}, false),
+                                    {FileId{7, 0, ones}, false},
+                                    {FileId{7, ones, ones}, false},
+                                    {FileId{7, 0, 9}, true}}) {
+        MergeFiles files(disk);
+        const FileState made{FileState::File, id, 1, 2};
+        files.ended(files.started({}), &made);
+        EXPECT_EQ(files.madeHere(made), tells) << id.low;
+    }
+}
+
 // A failure's message gives the tool's last lines as it wrote them, and says
-// what is at the destination; a merge that worked is named for screen readers.
+// what is at the destination; a merge that worked is named for screen
+// readers. A path holding a placeholder of its own keeps it.
 TEST(MergeReport, TellsWhatHappened)
 {
-    const FileState none, earlier{true, {1, 2}, 10, 0}, other{true, {1, 2}, 11, 0};
-    const std::string failed = "The merge into \"/d/o.pdf\" failed: pdftk ";
+    const FileState none, earlier{FileState::File, {1, 0, 2}, 10, 0},
+        other{FileState::File, {1, 0, 2}, 11, 0};
+    const std::string failed = "The merge into \"/d/My%20Report%2.pdf\" failed: pdftk ";
     const struct {
         ToolEnd end;
         FileState before, after;
         int files;
         std::string text;
+        PathStyle style = Unix;
     } cases[] = {
-        {{}, earlier, other, 3, "Merged 3 file(s) into o.pdf."},
-        {{0, 9, "Killed", "1\n2\n3\n4\n5\n6\n7\n8\r\n  9\r\n10\n\n \n"},
+        {{}, earlier, other, 3, "Merged 3 file(s) into My%20Report%2.pdf."},
+        {{0, 9, "Killed", "1\n2\n3\n4\n5\n6\n7\n8\r\n  9\r\n10\n\n \n", ""},
          none,
          none,
          2,
          failed + "was ended by signal 9 (Killed).\n\npdftk said:\n3\n4\n5\n6\n7\n8\n  9\n10\n\n"
                   "No file was made at the destination."},
-        {{2, 0, "", ""},
+        {{2, 0, "", "", ""},
          earlier,
          other,
          2,
          failed + "ended with status 2.\n\nThe file at the destination may be incomplete."},
+        // Windows' own statuses, as Windows writes them.
+        {{-1073741515, 0, "", "", "The DLL was not found."},
+         earlier,
+         earlier,
+         1,
+         failed + "ended with status 0xC0000135 (The DLL was not found.).\n\nThe file at the "
+                  "destination is the one that was there before, unchanged: it is not the result "
+                  "of this merge.",
+         Windows},
     };
     for (const auto& c : cases) {
-        EXPECT_EQ(reportMerge(Merge(), "/d/o.pdf", c.files, c.end, c.before, c.after, Unix).text,
-                  c.text);
+        EXPECT_EQ(
+            reportMerge(Merge(), "/d/My%20Report%2.pdf", c.files, c.end, c.before, c.after, c.style)
+                .text,
+            c.text);
     }
 }
 

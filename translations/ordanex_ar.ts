@@ -29,6 +29,22 @@
         <extracomment>%2 is the system&apos;s own words for why.</extracomment>
         <translation>تعذّر تشغيل أداة الدمج «%1»: %2</translation>
     </message>
+    <message>
+        <source>The destination &quot;%1&quot; is a folder. Type the whole path of a file in it, with the file&apos;s name at the end.</source>
+        <translation>الوجهة «%1» مجلد. اكتب المسار الكامل لملف داخله، واسم الملف في آخره.</translation>
+    </message>
+    <message>
+        <source>pdftk on Windows cannot write to &quot;%1&quot;: some of its characters are not in this system&apos;s code page. Choose a destination with a plain name.</source>
+        <translation>لا يستطيع pdftk على Windows الكتابة في «%1»: بعض أحرفه ليست في صفحة الترميز لهذا النظام. اختر وجهة باسم بسيط.</translation>
+    </message>
+    <message>
+        <source>pdftk on Windows cannot read the name &quot;%1&quot;: some of its characters are not in this system&apos;s code page. Rename the file or its folder, or copy it under a plain name.</source>
+        <translation>لا يستطيع pdftk على Windows قراءة الاسم «%1»: بعض أحرفه ليست في صفحة الترميز لهذا النظام. غيّر اسم الملف أو مجلده، أو انسخه باسم بسيط.</translation>
+    </message>
+    <message>
+        <source>The destination &quot;%1&quot; is not a file but a device, a pipe or a socket. Choose another destination.</source>
+        <translation>الوجهة «%1» ليست ملفًا بل جهاز أو أنبوب أو مقبس. اختر وجهة أخرى.</translation>
+    </message>
 </context>
 <context>
     <name>MergeReport</name>
@@ -77,6 +93,11 @@
     <message>
         <source>The file at the destination may be incomplete.</source>
         <translation>قد يكون الملف الموجود في الوجهة غير مكتمل.</translation>
+    </message>
+    <message>
+        <source>The merge into &quot;%1&quot; failed: pdftk ended with status %2 (%3).</source>
+        <extracomment>%3 is the system&apos;s words for the status.</extracomment>
+        <translation>فشل الدمج في «%1»: انتهى pdftk بالحالة %2 (%3).</translation>
     </message>
 </context>
 <context>

@@ -29,6 +29,22 @@
         <extracomment>%2 is the system&apos;s own words for why.</extracomment>
         <translation>Das Werkzeug „%1“ zum Verbinden konnte nicht gestartet werden: %2</translation>
     </message>
+    <message>
+        <source>The destination &quot;%1&quot; is a folder. Type the whole path of a file in it, with the file&apos;s name at the end.</source>
+        <translation>Das Ziel „%1“ ist ein Ordner. Geben Sie den ganzen Pfad einer Datei darin ein, mit dem Namen der Datei am Ende.</translation>
+    </message>
+    <message>
+        <source>pdftk on Windows cannot write to &quot;%1&quot;: some of its characters are not in this system&apos;s code page. Choose a destination with a plain name.</source>
+        <translation>pdftk unter Windows kann nicht nach „%1“ schreiben: Einige Zeichen des Namens fehlen in der Codepage dieses Systems. Wählen Sie ein Ziel mit einem einfachen Namen.</translation>
+    </message>
+    <message>
+        <source>pdftk on Windows cannot read the name &quot;%1&quot;: some of its characters are not in this system&apos;s code page. Rename the file or its folder, or copy it under a plain name.</source>
+        <translation>pdftk unter Windows kann den Namen „%1“ nicht lesen: Einige seiner Zeichen fehlen in der Codepage dieses Systems. Benennen Sie die Datei oder ihren Ordner um, oder kopieren Sie sie unter einem einfachen Namen.</translation>
+    </message>
+    <message>
+        <source>The destination &quot;%1&quot; is not a file but a device, a pipe or a socket. Choose another destination.</source>
+        <translation>Das Ziel „%1“ ist keine Datei, sondern ein Gerät, eine Pipe oder ein Socket. Wählen Sie ein anderes Ziel.</translation>
+    </message>
 </context>
 <context>
     <name>MergeReport</name>
@@ -73,6 +89,11 @@
     <message>
         <source>The file at the destination may be incomplete.</source>
         <translation>Die Datei am Ziel ist möglicherweise unvollständig.</translation>
+    </message>
+    <message>
+        <source>The merge into &quot;%1&quot; failed: pdftk ended with status %2 (%3).</source>
+        <extracomment>%3 is the system&apos;s words for the status.</extracomment>
+        <translation>Das Verbinden zu „%1“ ist fehlgeschlagen: pdftk endete mit Status %2 (%3).</translation>
     </message>
 </context>
 <context>

@@ -29,6 +29,22 @@
         <extracomment>%2 is the system&apos;s own words for why.</extracomment>
         <translation>No se pudo iniciar la herramienta de combinación «%1»: %2</translation>
     </message>
+    <message>
+        <source>The destination &quot;%1&quot; is a folder. Type the whole path of a file in it, with the file&apos;s name at the end.</source>
+        <translation>El destino «%1» es una carpeta. Escriba la ruta entera de un archivo dentro de ella, con el nombre del archivo al final.</translation>
+    </message>
+    <message>
+        <source>pdftk on Windows cannot write to &quot;%1&quot;: some of its characters are not in this system&apos;s code page. Choose a destination with a plain name.</source>
+        <translation>pdftk en Windows no puede escribir en «%1»: algunos de sus caracteres no están en la página de códigos de este sistema. Elija un destino con un nombre sencillo.</translation>
+    </message>
+    <message>
+        <source>pdftk on Windows cannot read the name &quot;%1&quot;: some of its characters are not in this system&apos;s code page. Rename the file or its folder, or copy it under a plain name.</source>
+        <translation>pdftk en Windows no puede leer el nombre «%1»: algunos de sus caracteres no están en la página de códigos de este sistema. Cambie el nombre del archivo o de su carpeta, o cópielo con un nombre sencillo.</translation>
+    </message>
+    <message>
+        <source>The destination &quot;%1&quot; is not a file but a device, a pipe or a socket. Choose another destination.</source>
+        <translation>El destino «%1» no es un archivo sino un dispositivo, una tubería o un socket. Elija otro destino.</translation>
+    </message>
 </context>
 <context>
     <name>MergeReport</name>
@@ -73,6 +89,11 @@
     <message>
         <source>The file at the destination may be incomplete.</source>
         <translation>Puede que el archivo del destino esté incompleto.</translation>
+    </message>
+    <message>
+        <source>The merge into &quot;%1&quot; failed: pdftk ended with status %2 (%3).</source>
+        <extracomment>%3 is the system&apos;s words for the status.</extracomment>
+        <translation>Falló la combinación en «%1»: pdftk terminó con el estado %2 (%3).</translation>
     </message>
 </context>
 <context>

@@ -29,6 +29,22 @@
         <extracomment>%2 is the system&apos;s own words for why.</extracomment>
         <translation>L’outil de fusion «&#xa0;%1&#xa0;» n’a pas pu être lancé&#xa0;: %2</translation>
     </message>
+    <message>
+        <source>The destination &quot;%1&quot; is a folder. Type the whole path of a file in it, with the file&apos;s name at the end.</source>
+        <translation>La destination «&#xa0;%1&#xa0;» est un dossier. Saisissez le chemin entier d’un fichier dans ce dossier, avec le nom du fichier à la fin.</translation>
+    </message>
+    <message>
+        <source>pdftk on Windows cannot write to &quot;%1&quot;: some of its characters are not in this system&apos;s code page. Choose a destination with a plain name.</source>
+        <translation>pdftk sous Windows ne peut pas écrire dans «&#xa0;%1&#xa0;»&#xa0;: certains de ses caractères ne font pas partie de la page de code de ce système. Choisissez une destination au nom simple.</translation>
+    </message>
+    <message>
+        <source>pdftk on Windows cannot read the name &quot;%1&quot;: some of its characters are not in this system&apos;s code page. Rename the file or its folder, or copy it under a plain name.</source>
+        <translation>pdftk sous Windows ne peut pas lire le nom «&#xa0;%1&#xa0;»&#xa0;: certains de ses caractères ne font pas partie de la page de code de ce système. Renommez le fichier ou son dossier, ou copiez-le sous un nom simple.</translation>
+    </message>
+    <message>
+        <source>The destination &quot;%1&quot; is not a file but a device, a pipe or a socket. Choose another destination.</source>
+        <translation>La destination «&#xa0;%1&#xa0;» n’est pas un fichier mais un périphérique, un tube ou un socket. Choisissez une autre destination.</translation>
+    </message>
 </context>
 <context>
     <name>MergeReport</name>
@@ -73,6 +89,11 @@
     <message>
         <source>The file at the destination may be incomplete.</source>
         <translation>Le fichier à la destination est peut-être incomplet.</translation>
+    </message>
+    <message>
+        <source>The merge into &quot;%1&quot; failed: pdftk ended with status %2 (%3).</source>
+        <extracomment>%3 is the system&apos;s words for the status.</extracomment>
+        <translation>La fusion dans «&#xa0;%1&#xa0;» a échoué&#xa0;: pdftk s’est terminé avec le code %2 (%3).</translation>
     </message>
 </context>
 <context>

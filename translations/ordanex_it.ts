@@ -29,6 +29,22 @@
         <extracomment>%2 is the system&apos;s own words for why.</extracomment>
         <translation>Impossibile avviare lo strumento di unione «%1»: %2</translation>
     </message>
+    <message>
+        <source>The destination &quot;%1&quot; is a folder. Type the whole path of a file in it, with the file&apos;s name at the end.</source>
+        <translation>La destinazione «%1» è una cartella. Digita il percorso intero di un file al suo interno, con il nome del file alla fine.</translation>
+    </message>
+    <message>
+        <source>pdftk on Windows cannot write to &quot;%1&quot;: some of its characters are not in this system&apos;s code page. Choose a destination with a plain name.</source>
+        <translation>pdftk su Windows non può scrivere in «%1»: alcuni dei suoi caratteri non sono nella tabella codici di questo sistema. Scegli una destinazione con un nome semplice.</translation>
+    </message>
+    <message>
+        <source>pdftk on Windows cannot read the name &quot;%1&quot;: some of its characters are not in this system&apos;s code page. Rename the file or its folder, or copy it under a plain name.</source>
+        <translation>pdftk su Windows non può leggere il nome «%1»: alcuni dei suoi caratteri non sono nella tabella codici di questo sistema. Rinomina il file o la sua cartella, oppure copialo con un nome semplice.</translation>
+    </message>
+    <message>
+        <source>The destination &quot;%1&quot; is not a file but a device, a pipe or a socket. Choose another destination.</source>
+        <translation>La destinazione «%1» non è un file ma un dispositivo, una pipe o un socket. Scegli un’altra destinazione.</translation>
+    </message>
 </context>
 <context>
     <name>MergeReport</name>
@@ -73,6 +89,11 @@
     <message>
         <source>The file at the destination may be incomplete.</source>
         <translation>Il file nella destinazione potrebbe essere incompleto.</translation>
+    </message>
+    <message>
+        <source>The merge into &quot;%1&quot; failed: pdftk ended with status %2 (%3).</source>
+        <extracomment>%3 is the system&apos;s words for the status.</extracomment>
+        <translation>L’unione in «%1» non è riuscita: pdftk è terminato con lo stato %2 (%3).</translation>
     </message>
 </context>
 <context>

@@ -29,6 +29,22 @@
         <extracomment>%2 is the system&apos;s own words for why.</extracomment>
         <translation>結合ツール「%1」を起動できませんでした: %2</translation>
     </message>
+    <message>
+        <source>The destination &quot;%1&quot; is a folder. Type the whole path of a file in it, with the file&apos;s name at the end.</source>
+        <translation>出力先「%1」はフォルダーです。その中のファイルのパスを、最後にファイル名を付けて入力してください。</translation>
+    </message>
+    <message>
+        <source>pdftk on Windows cannot write to &quot;%1&quot;: some of its characters are not in this system&apos;s code page. Choose a destination with a plain name.</source>
+        <translation>Windows の pdftk は「%1」に書き込めません: 一部の文字がこのシステムのコードページにありません。簡単な名前の出力先を選んでください。</translation>
+    </message>
+    <message>
+        <source>pdftk on Windows cannot read the name &quot;%1&quot;: some of its characters are not in this system&apos;s code page. Rename the file or its folder, or copy it under a plain name.</source>
+        <translation>Windows の pdftk は名前「%1」を読み取れません: 一部の文字がこのシステムのコードページにありません。ファイルまたはそのフォルダーの名前を変更するか、簡単な名前でコピーしてください。</translation>
+    </message>
+    <message>
+        <source>The destination &quot;%1&quot; is not a file but a device, a pipe or a socket. Choose another destination.</source>
+        <translation>出力先「%1」はファイルではなく、デバイス、パイプ、またはソケットです。別の出力先を選んでください。</translation>
+    </message>
 </context>
 <context>
     <name>MergeReport</name>
@@ -72,6 +88,11 @@
     <message>
         <source>The file at the destination may be incomplete.</source>
         <translation>出力先のファイルは不完全な可能性があります。</translation>
+    </message>
+    <message>
+        <source>The merge into &quot;%1&quot; failed: pdftk ended with status %2 (%3).</source>
+        <extracomment>%3 is the system&apos;s words for the status.</extracomment>
+        <translation>「%1」への結合に失敗しました: pdftk は状態 %2 (%3) で終了しました。</translation>
     </message>
 </context>
 <context>

@@ -29,6 +29,22 @@
         <extracomment>%2 is the system&apos;s own words for why.</extracomment>
         <translation>Het samenvoeghulpmiddel ‘%1’ kon niet worden gestart: %2</translation>
     </message>
+    <message>
+        <source>The destination &quot;%1&quot; is a folder. Type the whole path of a file in it, with the file&apos;s name at the end.</source>
+        <translation>De bestemming ‘%1’ is een map. Typ het hele pad van een bestand daarin, met de naam van het bestand aan het eind.</translation>
+    </message>
+    <message>
+        <source>pdftk on Windows cannot write to &quot;%1&quot;: some of its characters are not in this system&apos;s code page. Choose a destination with a plain name.</source>
+        <translation>pdftk op Windows kan niet naar ‘%1’ schrijven: sommige tekens ervan staan niet in de codetabel van dit systeem. Kies een bestemming met een eenvoudige naam.</translation>
+    </message>
+    <message>
+        <source>pdftk on Windows cannot read the name &quot;%1&quot;: some of its characters are not in this system&apos;s code page. Rename the file or its folder, or copy it under a plain name.</source>
+        <translation>pdftk op Windows kan de naam ‘%1’ niet lezen: sommige tekens ervan staan niet in de codetabel van dit systeem. Geef het bestand of zijn map een andere naam, of kopieer het onder een eenvoudige naam.</translation>
+    </message>
+    <message>
+        <source>The destination &quot;%1&quot; is not a file but a device, a pipe or a socket. Choose another destination.</source>
+        <translation>De bestemming ‘%1’ is geen bestand maar een apparaat, een pipe of een socket. Kies een andere bestemming.</translation>
+    </message>
 </context>
 <context>
     <name>MergeReport</name>
@@ -73,6 +89,11 @@
     <message>
         <source>The file at the destination may be incomplete.</source>
         <translation>Het bestand op de bestemming is mogelijk onvolledig.</translation>
+    </message>
+    <message>
+        <source>The merge into &quot;%1&quot; failed: pdftk ended with status %2 (%3).</source>
+        <extracomment>%3 is the system&apos;s words for the status.</extracomment>
+        <translation>Het samenvoegen tot ‘%1’ is mislukt: pdftk stopte met status %2 (%3).</translation>
     </message>
 </context>
 <context>

@@ -29,6 +29,22 @@
         <extracomment>%2 is the system&apos;s own words for why.</extracomment>
         <translation>Nie można uruchomić narzędzia do łączenia „%1”: %2</translation>
     </message>
+    <message>
+        <source>The destination &quot;%1&quot; is a folder. Type the whole path of a file in it, with the file&apos;s name at the end.</source>
+        <translation>Miejsce docelowe „%1” jest folderem. Wpisz całą ścieżkę pliku w tym folderze, z nazwą pliku na końcu.</translation>
+    </message>
+    <message>
+        <source>pdftk on Windows cannot write to &quot;%1&quot;: some of its characters are not in this system&apos;s code page. Choose a destination with a plain name.</source>
+        <translation>pdftk w systemie Windows nie może zapisać do „%1”: niektórych znaków tej nazwy nie ma w stronie kodowej tego systemu. Wybierz miejsce docelowe o prostej nazwie.</translation>
+    </message>
+    <message>
+        <source>pdftk on Windows cannot read the name &quot;%1&quot;: some of its characters are not in this system&apos;s code page. Rename the file or its folder, or copy it under a plain name.</source>
+        <translation>pdftk w systemie Windows nie może odczytać nazwy „%1”: niektórych jej znaków nie ma w stronie kodowej tego systemu. Zmień nazwę pliku lub jego folderu albo skopiuj go pod prostą nazwą.</translation>
+    </message>
+    <message>
+        <source>The destination &quot;%1&quot; is not a file but a device, a pipe or a socket. Choose another destination.</source>
+        <translation>Miejsce docelowe „%1” nie jest plikiem, lecz urządzeniem, potokiem lub gniazdem. Wybierz inne miejsce docelowe.</translation>
+    </message>
 </context>
 <context>
     <name>MergeReport</name>
@@ -74,6 +90,11 @@
     <message>
         <source>The file at the destination may be incomplete.</source>
         <translation>Plik w miejscu docelowym może być niekompletny.</translation>
+    </message>
+    <message>
+        <source>The merge into &quot;%1&quot; failed: pdftk ended with status %2 (%3).</source>
+        <extracomment>%3 is the system&apos;s words for the status.</extracomment>
+        <translation>Łączenie w „%1” nie powiodło się: pdftk zakończył działanie ze stanem %2 (%3).</translation>
     </message>
 </context>
 <context>

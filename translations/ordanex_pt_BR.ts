@@ -29,6 +29,22 @@
         <extracomment>%2 is the system&apos;s own words for why.</extracomment>
         <translation>Não foi possível iniciar a ferramenta de mesclagem &quot;%1&quot;: %2</translation>
     </message>
+    <message>
+        <source>The destination &quot;%1&quot; is a folder. Type the whole path of a file in it, with the file&apos;s name at the end.</source>
+        <translation>O destino &quot;%1&quot; é uma pasta. Digite o caminho inteiro de um arquivo dentro dela, com o nome do arquivo no final.</translation>
+    </message>
+    <message>
+        <source>pdftk on Windows cannot write to &quot;%1&quot;: some of its characters are not in this system&apos;s code page. Choose a destination with a plain name.</source>
+        <translation>O pdftk no Windows não consegue gravar em &quot;%1&quot;: alguns de seus caracteres não estão na página de código deste sistema. Escolha um destino com um nome simples.</translation>
+    </message>
+    <message>
+        <source>pdftk on Windows cannot read the name &quot;%1&quot;: some of its characters are not in this system&apos;s code page. Rename the file or its folder, or copy it under a plain name.</source>
+        <translation>O pdftk no Windows não consegue ler o nome &quot;%1&quot;: alguns de seus caracteres não estão na página de código deste sistema. Renomeie o arquivo ou a pasta dele, ou copie-o com um nome simples.</translation>
+    </message>
+    <message>
+        <source>The destination &quot;%1&quot; is not a file but a device, a pipe or a socket. Choose another destination.</source>
+        <translation>O destino &quot;%1&quot; não é um arquivo, mas um dispositivo, um pipe ou um socket. Escolha outro destino.</translation>
+    </message>
 </context>
 <context>
     <name>MergeReport</name>
@@ -73,6 +89,11 @@
     <message>
         <source>The file at the destination may be incomplete.</source>
         <translation>O arquivo no destino pode estar incompleto.</translation>
+    </message>
+    <message>
+        <source>The merge into &quot;%1&quot; failed: pdftk ended with status %2 (%3).</source>
+        <extracomment>%3 is the system&apos;s words for the status.</extracomment>
+        <translation>A mesclagem em &quot;%1&quot; falhou: o pdftk terminou com o status %2 (%3).</translation>
     </message>
 </context>
 <context>

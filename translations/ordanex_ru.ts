@@ -29,6 +29,22 @@
         <extracomment>%2 is the system&apos;s own words for why.</extracomment>
         <translation>Не удалось запустить инструмент объединения «%1»: %2</translation>
     </message>
+    <message>
+        <source>The destination &quot;%1&quot; is a folder. Type the whole path of a file in it, with the file&apos;s name at the end.</source>
+        <translation>Назначение «%1» является папкой. Введите путь к файлу в ней целиком, с именем файла в конце.</translation>
+    </message>
+    <message>
+        <source>pdftk on Windows cannot write to &quot;%1&quot;: some of its characters are not in this system&apos;s code page. Choose a destination with a plain name.</source>
+        <translation>pdftk в Windows не может записать в «%1»: некоторых символов этого имени нет в кодовой странице этой системы. Выберите назначение с простым именем.</translation>
+    </message>
+    <message>
+        <source>pdftk on Windows cannot read the name &quot;%1&quot;: some of its characters are not in this system&apos;s code page. Rename the file or its folder, or copy it under a plain name.</source>
+        <translation>pdftk в Windows не может прочитать имя «%1»: некоторых его символов нет в кодовой странице этой системы. Переименуйте файл или его папку либо скопируйте его под простым именем.</translation>
+    </message>
+    <message>
+        <source>The destination &quot;%1&quot; is not a file but a device, a pipe or a socket. Choose another destination.</source>
+        <translation>Назначение «%1» — не файл, а устройство, канал или сокет. Выберите другое назначение.</translation>
+    </message>
 </context>
 <context>
     <name>MergeReport</name>
@@ -74,6 +90,11 @@
     <message>
         <source>The file at the destination may be incomplete.</source>
         <translation>Файл назначения может быть неполным.</translation>
+    </message>
+    <message>
+        <source>The merge into &quot;%1&quot; failed: pdftk ended with status %2 (%3).</source>
+        <extracomment>%3 is the system&apos;s words for the status.</extracomment>
+        <translation>Объединение в «%1» не удалось: pdftk завершился с кодом %2 (%3).</translation>
     </message>
 </context>
 <context>

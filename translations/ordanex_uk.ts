@@ -29,6 +29,22 @@
         <extracomment>%2 is the system&apos;s own words for why.</extracomment>
         <translation>Не вдалося запустити засіб об’єднання «%1»: %2</translation>
     </message>
+    <message>
+        <source>The destination &quot;%1&quot; is a folder. Type the whole path of a file in it, with the file&apos;s name at the end.</source>
+        <translation>Призначення «%1» є текою. Введіть увесь шлях до файлу в ній, з назвою файлу в кінці.</translation>
+    </message>
+    <message>
+        <source>pdftk on Windows cannot write to &quot;%1&quot;: some of its characters are not in this system&apos;s code page. Choose a destination with a plain name.</source>
+        <translation>pdftk у Windows не може записати до «%1»: деяких символів цієї назви немає в кодовій сторінці цієї системи. Виберіть призначення з простою назвою.</translation>
+    </message>
+    <message>
+        <source>pdftk on Windows cannot read the name &quot;%1&quot;: some of its characters are not in this system&apos;s code page. Rename the file or its folder, or copy it under a plain name.</source>
+        <translation>pdftk у Windows не може прочитати назву «%1»: деяких її символів немає в кодовій сторінці цієї системи. Перейменуйте файл або його теку чи скопіюйте його під простою назвою.</translation>
+    </message>
+    <message>
+        <source>The destination &quot;%1&quot; is not a file but a device, a pipe or a socket. Choose another destination.</source>
+        <translation>Призначення «%1» — не файл, а пристрій, канал або сокет. Виберіть інше призначення.</translation>
+    </message>
 </context>
 <context>
     <name>MergeReport</name>
@@ -74,6 +90,11 @@
     <message>
         <source>The file at the destination may be incomplete.</source>
         <translation>Файл призначення може бути неповним.</translation>
+    </message>
+    <message>
+        <source>The merge into &quot;%1&quot; failed: pdftk ended with status %2 (%3).</source>
+        <extracomment>%3 is the system&apos;s words for the status.</extracomment>
+        <translation>Об’єднання в «%1» не вдалося: pdftk завершився з кодом %2 (%3).</translation>
     </message>
 </context>
 <context>

@@ -29,6 +29,22 @@
         <extracomment>%2 is the system&apos;s own words for why.</extracomment>
         <translation>无法启动合并工具“%1”：%2</translation>
     </message>
+    <message>
+        <source>The destination &quot;%1&quot; is a folder. Type the whole path of a file in it, with the file&apos;s name at the end.</source>
+        <translation>目标“%1”是一个文件夹。请输入其中某个文件的完整路径，并以文件名结尾。</translation>
+    </message>
+    <message>
+        <source>pdftk on Windows cannot write to &quot;%1&quot;: some of its characters are not in this system&apos;s code page. Choose a destination with a plain name.</source>
+        <translation>Windows 上的 pdftk 无法写入“%1”：其中有些字符不在本系统的代码页中。请选择名称简单的目标。</translation>
+    </message>
+    <message>
+        <source>pdftk on Windows cannot read the name &quot;%1&quot;: some of its characters are not in this system&apos;s code page. Rename the file or its folder, or copy it under a plain name.</source>
+        <translation>Windows 上的 pdftk 无法读取名称“%1”：其中有些字符不在本系统的代码页中。请重命名该文件或其文件夹，或用简单的名称复制一份。</translation>
+    </message>
+    <message>
+        <source>The destination &quot;%1&quot; is not a file but a device, a pipe or a socket. Choose another destination.</source>
+        <translation>目标“%1”不是文件，而是设备、管道或套接字。请选择其他目标。</translation>
+    </message>
 </context>
 <context>
     <name>MergeReport</name>
@@ -72,6 +88,11 @@
     <message>
         <source>The file at the destination may be incomplete.</source>
         <translation>目标处的文件可能不完整。</translation>
+    </message>
+    <message>
+        <source>The merge into &quot;%1&quot; failed: pdftk ended with status %2 (%3).</source>
+        <extracomment>%3 is the system&apos;s words for the status.</extracomment>
+        <translation>合并到“%1”失败：pdftk 以状态 %2（%3）结束。</translation>
     </message>
 </context>
 <context>

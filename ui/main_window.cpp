@@ -5,6 +5,7 @@
 
 #include "core/destination_rule.h"
 #include "file_list_box.h"
+#include "held_keys.h"
 #include "window_layout.h"
 
 #include <QAccessibleWidget>
@@ -21,7 +22,6 @@
 #include <QMimeData>
 #include <QPixmap>
 #include <QPushButton>
-#include <QShortcutEvent>
 #include <QStyle>
 
 #include <algorithm>
@@ -72,11 +72,6 @@ void announce(QObject* about, const QString& text)
     Q_UNUSED(about);
     Q_UNUSED(text);
 #endif
-}
-
-bool isEnter(const QKeyEvent* key)
-{
-    return key->key() == Qt::Key_Return || key->key() == Qt::Key_Enter;
 }
 
 } // namespace
@@ -150,8 +145,11 @@ frmMain::frmMain(ProgramStarter& starter, const Disk& disk,
     lbFilelist->setFocus();
     // Only the list takes files.
     dfDestination->installEventFilter(this);
-    // A held key is one press of Merge.
-    dfMerge->installEventFilter(this);
+    // A held key is one press, of Merge and of a box's buttons; Up and Down
+    // move an entry far.
+    auto* held = new HeldKeys(this);
+    held->letRepeat(pbUp);
+    held->letRepeat(pbDown);
 
     connect(lbFilelist, &FileListBox::filesDropped, this, &frmMain::lbFilelist_OLEDragDrop);
     connect(lbFilelist, &FileListBox::filesPasted, this, &frmMain::lbFilelist_Paste);
@@ -371,16 +369,6 @@ bool frmMain::eventFilter(QObject* watched, QEvent* event)
             return true;
         }
     }
-    if (watched == dfMerge) {
-        // Its access key is taken once per press: the shortcut's repeats
-        // are turned off the first time it is used, as its id is known
-        // only then. A focused Merge would click on each repeat of Enter.
-        if (type == QEvent::Shortcut)
-            dfMerge->setShortcutAutoRepeat(static_cast<QShortcutEvent*>(event)->shortcutId(),
-                                           false);
-        return type == QEvent::KeyPress && isEnter(static_cast<QKeyEvent*>(event)) &&
-               static_cast<QKeyEvent*>(event)->isAutoRepeat();
-    }
     // Files dropped into the field would become a garbage output path as
     // their link text; plain text may still be dropped there.
     if (watched == dfDestination &&
@@ -394,9 +382,8 @@ bool frmMain::eventFilter(QObject* watched, QEvent* event)
 
 void frmMain::keyPressEvent(QKeyEvent* event)
 {
-    if (isEnter(event)) {
-        if (!event->isAutoRepeat())
-            dfMerge->click();
+    if (event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter) {
+        dfMerge->click();
         return;
     }
     QWidget::keyPressEvent(event);
@@ -424,6 +411,20 @@ void frmMain::showLater(const QString& text)
     QMetaObject::invokeMethod(this, &frmMain::showBoxes, Qt::QueuedConnection);
 }
 
+void frmMain::setUp(QMessageBox& box, QMessageBox::StandardButton defaultButton)
+{
+    // Paths are shown as they are, never read as markup, and the words can
+    // be copied, to be looked up or reported: all of them with Ctrl+C, as
+    // Qt does it on Windows, or those selected with the mouse and the keys
+    // once clicked. Enter still presses the default button.
+    box.setTextFormat(Qt::PlainText);
+    box.setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
+    box.setDefaultButton(defaultButton);
+#ifndef Q_OS_WIN
+    box.installEventFilter(this);
+#endif
+}
+
 void frmMain::showBoxes()
 {
     if (boxOpen_)
@@ -432,16 +433,7 @@ void frmMain::showBoxes()
     while (!boxes_.isEmpty()) {
         QMessageBox box(QMessageBox::NoIcon, QString::fromLatin1(kApplicationTitle),
                         boxes_.takeFirst(), QMessageBox::Ok, this);
-        // Paths are shown as they are, never read as markup, and the words
-        // can be copied, to be looked up or reported: all of them with
-        // Ctrl+C, as Qt does it on Windows, or those selected with the mouse
-        // and the keys once clicked. Enter still closes it.
-        box.setTextFormat(Qt::PlainText);
-        box.setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
-        box.setDefaultButton(QMessageBox::Ok);
-#ifndef Q_OS_WIN
-        box.installEventFilter(this);
-#endif
+        setUp(box, QMessageBox::Ok);
         box.exec();
     }
     boxOpen_ = false;
@@ -452,10 +444,9 @@ bool frmMain::askToReplace(const std::string& question)
     // The one box with a second button: keeping the file is the default.
     QMessageBox box(QMessageBox::NoIcon, QString::fromLatin1(kApplicationTitle),
                     QString::fromStdString(question), QMessageBox::Cancel, this);
-    box.setTextFormat(Qt::PlainText);
     //: The button that replaces the file at the destination with the merge.
     const QPushButton* replace = box.addButton(tr("&Replace"), QMessageBox::AcceptRole);
-    box.setDefaultButton(QMessageBox::Cancel);
+    setUp(box, QMessageBox::Cancel);
     box.setEscapeButton(QMessageBox::Cancel);
     // Boxes that come meanwhile wait for it.
     const bool open = std::exchange(boxOpen_, true);

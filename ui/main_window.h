@@ -7,6 +7,7 @@
 #include "list_box_entries.h"
 #include "window_layout.h"
 
+#include <QMessageBox>
 #include <QStringList>
 #include <QWidget>
 
@@ -79,6 +80,8 @@ private:
     void showLater(const QString& text);
     void showBoxes();
     bool askToReplace(const std::string& question) override;
+    // The look and the keys that every box has.
+    void setUp(QMessageBox& box, QMessageBox::StandardButton defaultButton);
     void mergeStarted() override;
     void mergeEnded(const MergeReport& report) override;
     // Adds the files that were dropped or pasted, and tells what was left
