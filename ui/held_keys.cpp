@@ -75,8 +75,7 @@ bool HeldKeys::eventFilter(QObject* watched, QEvent* event)
         }
         return false;
     }
-    if (type != QEvent::ShortcutOverride && type != QEvent::KeyPress &&
-        type != QEvent::KeyRelease)
+    if (type != QEvent::ShortcutOverride && type != QEvent::KeyPress && type != QEvent::KeyRelease)
         return false;
     const auto& key = static_cast<const QKeyEvent&>(*event);
     const Seen seen{type, key.key(), key.modifiers().toInt(), key.timestamp(), key.isAutoRepeat()};
