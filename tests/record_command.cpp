@@ -1,9 +1,11 @@
 // SPDX-FileCopyrightText: 2026 The Ordanex developers
 // SPDX-License-Identifier: GPL-3.0-or-later
 
-// Stands in for pdftk.exe: writes the command line it was given, whether it
-// was shown normally in a console of its own, and where its standard streams
-// go, to its own path with ".txt" added, in UTF-16. Where its path with
+// Stands in for pdftk.exe: writes the command line it was given, as Windows
+// hands it on and as a program that reads it in the system's code page
+// (pdftk among them) gets it, whether it was shown normally in a console of
+// its own, and where its standard streams go, to its own path with ".txt"
+// added, in UTF-16. Where its path with
 // ".fail" added holds a delay in milliseconds, a status and a line, it first
 // waits that long, and then writes a long line and that line as its error
 // output and ends with the status. Where it ends with 0 it writes a file at
@@ -14,6 +16,7 @@
 #include <shellapi.h>
 
 #include <cstdio>
+#include <cstring>
 #include <string>
 #include <utility>
 
@@ -32,7 +35,10 @@ int main()
     GetStartupInfoW(&startup);
     const bool shown = (startup.dwFlags & STARTF_USESHOWWINDOW) &&
                        startup.wShowWindow == SW_SHOWNORMAL && GetConsoleWindow();
-    std::wstring record = std::wstring(GetCommandLineW()) +
+    const char* narrow = GetCommandLineA();
+    std::wstring ansi(std::strlen(narrow) + 1, L'\0');
+    MultiByteToWideChar(CP_ACP, 0, narrow, -1, ansi.data(), static_cast<int>(ansi.size()));
+    std::wstring record = std::wstring(GetCommandLineW()) + L"\nin the code page: " + ansi.c_str() +
                           (shown ? L"\nshown in a console;" : L"\nnot shown in a console;");
     for (const auto& [stream, name] : {std::pair(STD_INPUT_HANDLE, L" input to "),
                                        {STD_OUTPUT_HANDLE, L", output to "},

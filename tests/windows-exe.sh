@@ -9,9 +9,14 @@
 # command line; the recorder makes a file at the destination. A merge that
 # fails is told in a box; one still running when the window is closed runs
 # to its end. The tool's error output reaches the box through a file in the
-# temp folder, which is gone once the tool ends. A drop over the list's
-# limit returns to the file manager before its box shows.
+# temp folder, which is gone once the tool ends. A name that the system's
+# code page holds reaches the tool as it is, also where the tool reads its
+# command line in the code page, as pdftk does; one that it does not hold
+# is refused before anything starts. A tool that lacks a DLL of its own is
+# told by the system's code for it. A drop over the list's limit returns
+# to the file manager before its box shows.
 #   tests/windows-exe.sh FOLDER RECORDER DRAG_SOURCE SCREENSHOT_FOLDER
+# (missing_dll.exe, beside RECORDER, is a tool without its DLL.)
 set -uo pipefail
 folder=$1 recorder=$2 drag_source=$3 shots=$4
 work=$(mktemp -d)
@@ -87,7 +92,10 @@ recorded() {
   local why=$1 expected="\"$(dos "$folder")\\pdftk.exe\"" file recorded
   shift
   for file in "$@"; do expected+=" \"$(dos "$file")\""; done
-  expected+=" output \"$(dos "$work")\\with blank ü_Out.pdf\"
+  expected+=" output \"$(dos "$work")\\with blank ü_Out.pdf\""
+  # The code page's view is the same line.
+  expected+="
+in the code page: $expected
 shown in a console; input to the console, output to the console, errors to a file"
   for _ in $(seq 100); do
     [ -s "$folder/pdftk.exe.txt" ] && break
@@ -117,13 +125,38 @@ xdotool key Return
 recorded "Ctrl+V added nothing" "$first" "$second" "$third" "$fourth"
 echo "windows-exe: the pasted files reached the list, and Merge started pdftk.exe with the exact command"
 
+# A name that the code page (1252 here) holds, and one that it lacks, which
+# Windows would hand to pdftk as "Lódz.pdf": refused, and named.
+fifth="$work/Überblick – Teil 2.pdf" lacking="$work/Łódź.pdf"
+touch "$fifth" "$lacking"
+printf 'file://%s\r\nfile://%s\r\n' "$(sed 's/ /%20/g; s/Ü/%C3%9C/; s/–/%E2%80%93/' <<<"$fifth")" \
+  "$(sed 's/Ł/%C5%81/; s/ó/%C3%B3/; s/ź/%C5%BA/' <<<"$lacking")" | xclip -selection clipboard -t text/uri-list -i
+xdotool windowactivate --sync "$window" key ctrl+v
+sleep 1
+xdotool key Return
+box=$(find_box Ordanex)
+[ -n "$box" ] || fail "a name that the code page lacks was not refused with a box"
+xdotool windowactivate --sync "$box" key ctrl+c
+sleep 0.5
+said=$(xclip -selection clipboard -o | tr -d '\r')
+xdotool key Return
+sleep 0.5
+[ -e "$folder/pdftk.exe.txt" ] && fail "pdftk.exe was started with a name that the code page lacks"
+echo "the box: $said"
+[[ $said == *"pdftk on Windows cannot read the name \"$(dos "$lacking")\": some of its characters are not in this system's code page."* ]] \
+  || fail "the box does not name the file that the code page lacks"
+# Removed from the list, the other names go through as they are.
+xdotool windowactivate --sync "$window" key End Delete Return
+recorded "the name that the code page holds was refused" "$first" "$second" "$third" "$fourth" "$fifth"
+echo "windows-exe: a name that the code page lacks was refused and named; one that it holds reached the tool unchanged"
+
 # The tool fails, with a status, and more error output than is read, ending
 # in a line of its own: a box tells the status, that line and that the file
 # at the destination is the earlier merge's. Ctrl+C copies a Windows message
 # box's text.
 printf '0 3 Error: made to fail\n' >"$folder/pdftk.exe.fail"
 xdotool windowactivate --sync "$window" key Return
-recorded "Enter started nothing" "$first" "$second" "$third" "$fourth"
+recorded "Enter started nothing" "$first" "$second" "$third" "$fourth" "$fifth"
 box=$(find_box Ordanex)
 [ -n "$box" ] || fail "a merge that failed showed no box"
 xdotool windowactivate --sync "$box" key ctrl+c
@@ -145,6 +178,23 @@ The file at the destination is the one that was there before, unchanged: it is n
 [[ $said == *"$expected"* ]] || fail "the box does not say so"
 echo "windows-exe: a merge that failed was told, with its status and its words"
 
+# A pdftk.exe copied without the DLL it needs: Windows ends it with
+# 0xC0000135, which the box gives as Windows writes it.
+cp "$(dirname "$recorder")/missing_dll.exe" "$folder/pdftk.exe"
+xdotool windowactivate --sync "$window" key Return
+box=$(find_box Ordanex)
+[ -n "$box" ] || fail "a tool without its DLL showed no box"
+xdotool windowactivate --sync "$box" key ctrl+c
+sleep 0.5
+said=$(xclip -selection clipboard -o | tr -d '\r')
+xdotool keydown Return
+sleep 0.5
+xdotool keyup Return
+echo "the box: $said"
+[[ $said == *"failed: pdftk ended with status 0xC0000135"* ]] || fail "the box does not give the status as Windows writes it"
+cp "$recorder" "$folder/pdftk.exe"
+echo "windows-exe: a tool without its DLL was told by the system's code"
+
 # Closed while a merge runs: Ordanex.exe ends at once, and the merge runs on.
 # The tool's console has the focus now.
 printf '3000 0\n' >"$folder/pdftk.exe.fail"
@@ -154,7 +204,7 @@ xdotool windowactivate --sync "$window" key alt+F4
 for _ in $(seq 50); do pgrep -f 'Ordanex\.exe' >/dev/null || break; sleep 0.1; done
 pgrep -f 'Ordanex\.exe' >/dev/null && fail "closing the window did not end Ordanex.exe"
 [ -e "$folder/pdftk.exe.txt" ] && fail "the merge ended before the window was closed: nothing was proven"
-recorded "the merge did not run to its end" "$first" "$second" "$third" "$fourth"
+recorded "the merge did not run to its end" "$first" "$second" "$third" "$fourth" "$fifth"
 rm -f "$folder/pdftk.exe" "$folder/pdftk.exe.fail"
 echo "windows-exe: closing the window ended Ordanex.exe, and the merge ran to its end"
 temp=$(winepath -u "$(wine cmd /c 'echo %TEMP%' 2>/dev/null | tr -d '\r')" 2>/dev/null)
