@@ -3,7 +3,7 @@
 
 #include "app_directory.h"
 #include "disk.h"
-#include "process_starter.h"
+#include "tool_starter.h"
 #include "translations.h"
 #include "ui/main_window.h"
 
@@ -60,7 +60,7 @@ int main(int argc, char* argv[])
     translations.install();
 
     // Outlives the window, whose merges it watches.
-    ordanex::ToolStarter starter;
+    ordanex::LocalToolStarter starter;
     const ordanex::LocalDisk disk;
     ordanex::frmMain window(starter, disk, ordanex::appDirectory);
     window.show();

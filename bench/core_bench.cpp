@@ -28,7 +28,7 @@ std::vector<std::string> paths(std::int64_t count)
     return all;
 }
 
-struct NoStart : ProgramStarter {
+struct NoStart : ToolStarter {
     std::vector<EndHandler> running;
     bool passesUnchanged(std::string_view) const override { return true; }
     StartResult start(const CommandLine& command, EndHandler ended) override
@@ -45,7 +45,7 @@ struct NoStart : ProgramStarter {
     }
 };
 
-struct NoMessages : MessageDisplay, MergeListener {
+struct NoMessages : MessageDisplay, Translator, MergeListener {
     void showMessage(const std::string&) override {}
     bool askToReplace(const std::string&) override { return true; }
     std::string translate(const char*, const char* source, const char*, int) const override
@@ -64,7 +64,7 @@ void BuildCommand(benchmark::State& state)
     NoMessages messages;
     const LocalDisk disk;
     MergeFiles files(disk);
-    MergeCommand command(starter, messages, messages, files);
+    MergeCommand command(starter, messages, messages, messages, files);
     for (auto _ : state) {
         benchmark::DoNotOptimize(command.run("/usr/bin", list, "/home/user/nonexistent/out.pdf"));
         starter.endAll();
@@ -97,7 +97,7 @@ void MergeWhileThreeRun(benchmark::State& state)
     NoMessages messages;
     const LocalDisk disk;
     MergeFiles files(disk);
-    MergeCommand command(starter, messages, messages, files);
+    MergeCommand command(starter, messages, messages, messages, files);
     for (const char* name : {"one.pdf", "two.pdf", "three.pdf", "out.pdf"})
         std::ofstream(folder / name) << "%PDF";
     for (const char* running : {"one.pdf", "two.pdf", "three.pdf"})

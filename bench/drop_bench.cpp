@@ -24,7 +24,7 @@
 
 namespace {
 
-struct NoStart : ordanex::ProgramStarter {
+struct NoStart : ordanex::ToolStarter {
     bool passesUnchanged(std::string_view) const override { return true; }
     ordanex::StartResult start(const ordanex::CommandLine&, EndHandler) override
     {

@@ -7,7 +7,7 @@
 // median. Run it under Xvfb (scripts/bench-window.sh does).
 
 #include "app/disk.h"
-#include "app/process_starter.h"
+#include "app/tool_starter.h"
 #include "ui/main_window.h"
 
 #include <QApplication>
@@ -54,7 +54,7 @@ int main(int argc, char* argv[])
     tool.close();
     tool.setPermissions(tool.permissions() | QFileDevice::ExeOwner);
 
-    ordanex::ToolStarter starter;
+    ordanex::LocalToolStarter starter;
     const ordanex::LocalDisk disk;
     ordanex::frmMain window(starter, disk, [&folder] { return folder.path().toStdString(); });
     window.entries().add("/nonexistent/in.pdf");

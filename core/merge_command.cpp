@@ -18,9 +18,14 @@ void appendQuoted(std::string& text, std::string_view piece)
 
 } // namespace
 
-MergeCommand::MergeCommand(ProgramStarter& starter, MessageDisplay& messages,
+MergeCommand::MergeCommand(ToolStarter& starter, MessageDisplay& messages, const Translator& texts,
                            MergeListener& listener, MergeFiles& files, PathStyle style)
-    : starter_(starter), messages_(messages), listener_(listener), files_(files), style_(style)
+    : starter_(starter)
+    , messages_(messages)
+    , texts_(texts)
+    , listener_(listener)
+    , files_(files)
+    , style_(style)
 {
 }
 
@@ -43,7 +48,7 @@ MergeOutcome MergeCommand::run(std::string_view appDirectory, const EntryList& e
         if (entry.find('=') != std::string::npos) {
             //: The design's own words, typos included. They mean: the name of
             //: a file to merge, or of its folder, must not hold "=".
-            messages_.showMessage(messages_.translate(
+            messages_.showMessage(texts_.translate(
                 "MergeCommand",
                 "Only ASCI Characters in Inputfilenames allowed! ('=' is not valid)"));
             return MergeOutcome::Rejected;
@@ -56,17 +61,17 @@ MergeOutcome MergeCommand::run(std::string_view appDirectory, const EntryList& e
     // path for one in whatever folder this program was started from.
     if (!isFullPath(destination, style_)) {
         messages_.showMessage(
-            fill(messages_.translate("MergeCommand", "The destination \"%1\" is not a full "
-                                                     "path. Type the whole path of the file to "
-                                                     "make, with all its folders."),
+            fill(texts_.translate("MergeCommand", "The destination \"%1\" is not a full "
+                                                  "path. Type the whole path of the file to "
+                                                  "make, with all its folders."),
                  {destination}));
         return MergeOutcome::Rejected;
     }
     const auto isFolder = [&] {
         messages_.showMessage(
-            fill(messages_.translate("MergeCommand",
-                                     "The destination \"%1\" is a folder. Type the whole path of "
-                                     "a file in it, with the file's name at the end."),
+            fill(texts_.translate("MergeCommand",
+                                  "The destination \"%1\" is a folder. Type the whole path of "
+                                  "a file in it, with the file's name at the end."),
                  {destination}));
         return MergeOutcome::Rejected;
     };
@@ -82,48 +87,46 @@ MergeOutcome MergeCommand::run(std::string_view appDirectory, const EntryList& e
     for (const std::string& piece : command.arguments) {
         if (starter_.passesUnchanged(piece))
             continue;
-        messages_.showMessage(fill(
-            &piece == &command.arguments.back()
-                ? messages_.translate("MergeCommand",
-                                      "pdftk on Windows cannot write to \"%1\": some of its "
-                                      "characters are not in this system's code page. Choose a "
-                                      "destination with a plain name.")
-                : messages_.translate("MergeCommand",
-                                      "pdftk on Windows cannot read the name \"%1\": some of its "
-                                      "characters are not in this system's code page. Rename the "
-                                      "file or its folder, or copy it under a plain name."),
-            {piece}));
+        messages_.showMessage(
+            fill(&piece == &command.arguments.back()
+                     ? texts_.translate("MergeCommand",
+                                        "pdftk on Windows cannot write to \"%1\": some of its "
+                                        "characters are not in this system's code page. Choose a "
+                                        "destination with a plain name.")
+                     : texts_.translate("MergeCommand",
+                                        "pdftk on Windows cannot read the name \"%1\": some of its "
+                                        "characters are not in this system's code page. Rename the "
+                                        "file or its folder, or copy it under a plain name."),
+                 {piece}));
         return MergeOutcome::Rejected;
     }
 
-    // The tool refuses an output that equals an input as text, but another
-    // spelling of the same file would be overwritten while it is being read;
-    // and two merges must not work on one file at once. What is at the
-    // destination now also tells, once the tool has failed, whether the file
-    // there is an earlier one.
+    // An input spelled otherwise would be overwritten while it is read, and
+    // two merges spoil one file. What is there now tells, should the tool
+    // fail, whether the file left is an earlier one.
     MergeUse use = files_.lookAtMerge(
         std::span(command.arguments.begin() + 1, command.arguments.end() - 2), destination);
     if (use.destination.state.kind == FileState::Folder)
         return isFolder();
     if (use.destination.state.kind == FileState::Other) {
         messages_.showMessage(
-            fill(messages_.translate("MergeCommand", "The destination \"%1\" is not a file but a "
-                                                     "device, a pipe or a socket. Choose another "
-                                                     "destination."),
+            fill(texts_.translate("MergeCommand", "The destination \"%1\" is not a file but a "
+                                                  "device, a pipe or a socket. Choose another "
+                                                  "destination."),
                  {destination}));
         return MergeOutcome::Rejected;
     }
     const Clash clash = files_.clash(use);
     if (clash.kind == Clash::DestinationIsInput) {
-        messages_.showMessage(messages_.translate(
+        messages_.showMessage(texts_.translate(
             "MergeCommand",
             "The destination is one of the files to merge. Choose another destination."));
         return MergeOutcome::Rejected;
     }
     if (clash.kind == Clash::InUse) {
         messages_.showMessage(
-            fill(messages_.translate("MergeCommand", "A merge is still working on \"%1\". "
-                                                     "Merge again once it has ended."),
+            fill(texts_.translate("MergeCommand", "A merge is still working on \"%1\". "
+                                                  "Merge again once it has ended."),
                  {clash.file}));
         return MergeOutcome::Rejected;
     }
@@ -132,9 +135,9 @@ MergeOutcome MergeCommand::run(std::string_view appDirectory, const EntryList& e
     // user says whether it goes.
     if (use.destination.state.exists() && !files_.madeHere(use.destination.state)) {
         if (!messages_.askToReplace(
-                fill(messages_.translate("MergeCommand",
-                                         "There is already a file at \"%1\". Replace it with this "
-                                         "merge? The file there now cannot be brought back."),
+                fill(texts_.translate("MergeCommand",
+                                      "There is already a file at \"%1\". Replace it with this "
+                                      "merge? The file there now cannot be brought back."),
                      {destination})))
             return MergeOutcome::Rejected;
         use.destination.state = files_.look(destination); // as it is after the question
@@ -142,7 +145,7 @@ MergeOutcome MergeCommand::run(std::string_view appDirectory, const EntryList& e
 
     const FileState before = use.destination.state;
     const MergeFiles::Token token = files_.started(std::move(use));
-    auto ended = [&listener = listener_, &files = files_, &texts = messages_, token,
+    auto ended = [&listener = listener_, &files = files_, &texts = texts_, token,
                   destination = std::string(destination), count, before,
                   style = style_](const ToolEnd& end) {
         const FileState after = files.look(destination);
@@ -159,7 +162,7 @@ MergeOutcome MergeCommand::run(std::string_view appDirectory, const EntryList& e
     files_.ended(token);
     //: %2 is the system's own words for why.
     messages_.showMessage(
-        fill(messages_.translate("MergeCommand", "The merge tool \"%1\" could not be started: %2"),
+        fill(texts_.translate("MergeCommand", "The merge tool \"%1\" could not be started: %2"),
              {tool, result.reason}));
     return MergeOutcome::StartFailed;
 }

@@ -34,11 +34,11 @@ struct StartResult {
 };
 
 // Starts a program without waiting for it, and tells how it ended.
-class ProgramStarter {
+class ToolStarter {
 public:
     using EndHandler = std::function<void(const ToolEnd&)>;
 
-    virtual ~ProgramStarter() = default;
+    virtual ~ToolStarter() = default;
     // Whether the program gets `piece` of its command line exactly as it
     // is: a Windows program may read it in the system's code page, which
     // turns what it lacks into look-alikes.
@@ -48,10 +48,10 @@ public:
     virtual StartResult start(const CommandLine& command, EndHandler ended) = 0;
 };
 
-// Shows a message to the user, in the user's language, and returns once it
-// has been dismissed.
-class MessageDisplay : public Translator {
+// Shows a message to the user, and returns once it has been dismissed.
+class MessageDisplay {
 public:
+    virtual ~MessageDisplay() = default;
     virtual void showMessage(const std::string& text) = 0;
     // Asks whether a file may be replaced; true once the user says so.
     virtual bool askToReplace(const std::string& question) = 0;
@@ -82,15 +82,16 @@ enum class MergeOutcome {
 // between runs.
 class MergeCommand {
 public:
-    MergeCommand(ProgramStarter& starter, MessageDisplay& messages, MergeListener& listener,
-                 MergeFiles& files, PathStyle style = kNativePathStyle);
+    MergeCommand(ToolStarter& starter, MessageDisplay& messages, const Translator& texts,
+                 MergeListener& listener, MergeFiles& files, PathStyle style = kNativePathStyle);
 
     MergeOutcome run(std::string_view appDirectory, const EntryList& entries,
                      std::string_view destination);
 
 private:
-    ProgramStarter& starter_;
+    ToolStarter& starter_;
     MessageDisplay& messages_;
+    const Translator& texts_;
     MergeListener& listener_;
     MergeFiles& files_;
     PathStyle style_;

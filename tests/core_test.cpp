@@ -56,7 +56,7 @@ struct Folder {
 
 // Records what the merge job asks of the system; the files are real, the
 // texts are their sources, with the count in its place.
-struct Merge : ProgramStarter, MessageDisplay, MergeListener {
+struct Merge : ToolStarter, MessageDisplay, Translator, MergeListener {
     LocalDisk disk;
     MergeFiles files{disk};
     std::vector<CommandLine> starts;
@@ -94,7 +94,8 @@ struct Merge : ProgramStarter, MessageDisplay, MergeListener {
     {
         MemoryEntryList list;
         list.addAll(entries);
-        return MergeCommand(*this, *this, *this, files, style).run(appDir, list, destination);
+        return MergeCommand(*this, *this, *this, *this, files, style)
+            .run(appDir, list, destination);
     }
 };
 

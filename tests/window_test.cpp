@@ -5,7 +5,7 @@
 
 #include "app/app_directory.h"
 #include "app/disk.h"
-#include "app/process_starter.h"
+#include "app/tool_starter.h"
 #include "app/translations.h"
 #include "ui/file_list_box.h"
 #include "ui/main_window.h"
@@ -72,7 +72,7 @@ struct Boxes : QTimer {
 class WindowTest : public QObject {
     Q_OBJECT
 
-    struct : ProgramStarter {
+    struct : ToolStarter {
         std::size_t starts = 0;
         bool passesUnchanged(std::string_view) const override { return true; }
         StartResult start(const CommandLine&, EndHandler) override
@@ -390,7 +390,14 @@ private slots:
             {one, link | move, link, false, false, 1, "/d/one_Out.pdf", ""},
             {one, move, 0, false, false, 0, "typed", ""},
             {{web}, copy, 0, false, false, 0, "typed", ""},
-            {{web, one[0]}, copy, copy, false, false, 1, "/d/one_Out.pdf", ""},
+            {{web, one[0]},
+             copy,
+             copy,
+             false,
+             false,
+             1,
+             "/d/one_Out.pdf",
+             "1 of the dropped items was not added: it is not a file on this computer."},
             {one, copy, 0, true, false, 0, "typed", ""},
             {{}, copy, copy, true, false, 0, "typedplain", ""},
             {mixed, copy, copy, false, false, 2, "/d/ok_Out.pdf", badNames},
@@ -535,7 +542,7 @@ private slots:
         // leave it, every merge would seem to fail.
         std::signal(SIGCHLD, SIG_IGN);
 #endif
-        ToolStarter real;
+        LocalToolStarter real;
         frmMain window(real, disk, appDirectory);
         // A failure's box stays open while merges run, so that their ends
         // meet it.

@@ -136,7 +136,15 @@ To run it without one, start it under Xvfb: xvfb-run -a ordanex
     </message>
 </context>
 <context>
-    <name>ordanex::frmMain</name>
+    <name>ordanex::MessageBoxes</name>
+    <message>
+        <source>&amp;Replace</source>
+        <extracomment>The button that replaces the file at the destination with the merge.</extracomment>
+        <translation>&amp;استبدال</translation>
+    </message>
+</context>
+<context>
+    <name>ordanex::NotAdded</name>
     <message numerus="yes">
         <source>and %n more</source>
         <extracomment>After the names of the first few files left out.</extracomment>
@@ -147,56 +155,6 @@ To run it without one, start it under Xvfb: xvfb-run -a ordanex
             <numerusform>و%n أخرى</numerusform>
             <numerusform>و%n أخرى</numerusform>
             <numerusform>و%n أخرى</numerusform>
-        </translation>
-    </message>
-    <message>
-        <source>List of PDF Files to Merge (Drop Files here)</source>
-        <extracomment>The caption above the list of files to merge.</extracomment>
-        <translation>قائمة ملفات PDF المراد دمجها (أفلت الملفات هنا)</translation>
-    </message>
-    <message>
-        <source>Destination:</source>
-        <extracomment>The label of the field that holds the path of the file to make.</extracomment>
-        <translation>الوجهة:</translation>
-    </message>
-    <message>
-        <source>&amp;Merge</source>
-        <extracomment>A button. The letters after &quot;&amp;&quot; are access keys (Alt+letter); keep them apart among Merge, Up and Down.</extracomment>
-        <translation>&amp;دمج</translation>
-    </message>
-    <message>
-        <source>&amp;Up</source>
-        <extracomment>A button that moves the selected file one place up the list.</extracomment>
-        <translation>&amp;فوق</translation>
-    </message>
-    <message>
-        <source>&amp;Down</source>
-        <extracomment>A button that moves the selected file one place down the list.</extracomment>
-        <translation>&amp;تحت</translation>
-    </message>
-    <message>
-        <source>Drop files here from the file manager, or copy them there and paste them here with Ctrl+V.</source>
-        <extracomment>Read by screen readers for the list.</extracomment>
-        <translation>أفلت الملفات هنا من مدير الملفات، أو انسخها هناك والصقها هنا باستخدام Ctrl+V.</translation>
-    </message>
-    <message>
-        <source>The clipboard holds no files. Select them in your file manager and copy them with Ctrl+C, then paste them here with Ctrl+V.</source>
-        <translation>لا تحتوي الحافظة على ملفات. حدّدها في مدير الملفات وانسخها باستخدام Ctrl+C، ثم الصقها هنا باستخدام Ctrl+V.</translation>
-    </message>
-    <message>
-        <source>Added %1; the list holds %2.</source>
-        <extracomment>For screen readers, after a paste: %1 is the name of the file pasted, %2 the number of files now in the list.</extracomment>
-        <translation>أُضيف %1؛ عدد الملفات في القائمة الآن: %2.</translation>
-    </message>
-    <message numerus="yes">
-        <source>Added %n file(s); the list holds %1.</source>
-        <translation>
-            <numerusform>أُضيف %n ملف؛ عدد الملفات في القائمة الآن: %1.</numerusform>
-            <numerusform>أُضيف %n ملف؛ عدد الملفات في القائمة الآن: %1.</numerusform>
-            <numerusform>أُضيف %n ملفان؛ عدد الملفات في القائمة الآن: %1.</numerusform>
-            <numerusform>أُضيفت %n ملفات؛ عدد الملفات في القائمة الآن: %1.</numerusform>
-            <numerusform>أُضيف %n ملفًا؛ عدد الملفات في القائمة الآن: %1.</numerusform>
-            <numerusform>أُضيف %n ملف؛ عدد الملفات في القائمة الآن: %1.</numerusform>
         </translation>
     </message>
     <message numerus="yes">
@@ -266,10 +224,58 @@ To run it without one, start it under Xvfb: xvfb-run -a ordanex
             <numerusform>لم يُضَف %n من العناصر المُفلَتة: ليست ملفات على هذا الحاسوب.</numerusform>
         </translation>
     </message>
+</context>
+<context>
+    <name>ordanex::frmMain</name>
     <message>
-        <source>&amp;Replace</source>
-        <extracomment>The button that replaces the file at the destination with the merge.</extracomment>
-        <translation>&amp;استبدال</translation>
+        <source>List of PDF Files to Merge (Drop Files here)</source>
+        <extracomment>The caption above the list of files to merge.</extracomment>
+        <translation>قائمة ملفات PDF المراد دمجها (أفلت الملفات هنا)</translation>
+    </message>
+    <message>
+        <source>Destination:</source>
+        <extracomment>The label of the field that holds the path of the file to make.</extracomment>
+        <translation>الوجهة:</translation>
+    </message>
+    <message>
+        <source>&amp;Merge</source>
+        <extracomment>A button. The letters after &quot;&amp;&quot; are access keys (Alt+letter); keep them apart among Merge, Up and Down.</extracomment>
+        <translation>&amp;دمج</translation>
+    </message>
+    <message>
+        <source>&amp;Up</source>
+        <extracomment>A button that moves the selected file one place up the list.</extracomment>
+        <translation>&amp;فوق</translation>
+    </message>
+    <message>
+        <source>&amp;Down</source>
+        <extracomment>A button that moves the selected file one place down the list.</extracomment>
+        <translation>&amp;تحت</translation>
+    </message>
+    <message>
+        <source>Drop files here from the file manager, or copy them there and paste them here with Ctrl+V.</source>
+        <extracomment>Read by screen readers for the list.</extracomment>
+        <translation>أفلت الملفات هنا من مدير الملفات، أو انسخها هناك والصقها هنا باستخدام Ctrl+V.</translation>
+    </message>
+    <message>
+        <source>The clipboard holds no files. Select them in your file manager and copy them with Ctrl+C, then paste them here with Ctrl+V.</source>
+        <translation>لا تحتوي الحافظة على ملفات. حدّدها في مدير الملفات وانسخها باستخدام Ctrl+C، ثم الصقها هنا باستخدام Ctrl+V.</translation>
+    </message>
+    <message>
+        <source>Added %1; the list holds %2.</source>
+        <extracomment>For screen readers, after a paste: %1 is the name of the file pasted, %2 the number of files now in the list.</extracomment>
+        <translation>أُضيف %1؛ عدد الملفات في القائمة الآن: %2.</translation>
+    </message>
+    <message numerus="yes">
+        <source>Added %n file(s); the list holds %1.</source>
+        <translation>
+            <numerusform>أُضيف %n ملف؛ عدد الملفات في القائمة الآن: %1.</numerusform>
+            <numerusform>أُضيف %n ملف؛ عدد الملفات في القائمة الآن: %1.</numerusform>
+            <numerusform>أُضيف %n ملفان؛ عدد الملفات في القائمة الآن: %1.</numerusform>
+            <numerusform>أُضيفت %n ملفات؛ عدد الملفات في القائمة الآن: %1.</numerusform>
+            <numerusform>أُضيف %n ملفًا؛ عدد الملفات في القائمة الآن: %1.</numerusform>
+            <numerusform>أُضيف %n ملف؛ عدد الملفات في القائمة الآن: %1.</numerusform>
+        </translation>
     </message>
 </context>
 </TS>

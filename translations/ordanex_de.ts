@@ -132,59 +132,21 @@ Um es ohne eine zu starten, verwenden Sie Xvfb: xvfb-run -a ordanex
     </message>
 </context>
 <context>
-    <name>ordanex::frmMain</name>
+    <name>ordanex::MessageBoxes</name>
+    <message>
+        <source>&amp;Replace</source>
+        <extracomment>The button that replaces the file at the destination with the merge.</extracomment>
+        <translation>&amp;Ersetzen</translation>
+    </message>
+</context>
+<context>
+    <name>ordanex::NotAdded</name>
     <message numerus="yes">
         <source>and %n more</source>
         <extracomment>After the names of the first few files left out.</extracomment>
         <translation>
             <numerusform>und %n weitere</numerusform>
             <numerusform>und %n weitere</numerusform>
-        </translation>
-    </message>
-    <message>
-        <source>List of PDF Files to Merge (Drop Files here)</source>
-        <extracomment>The caption above the list of files to merge.</extracomment>
-        <translation>Zu verbindende PDF-Dateien (Dateien hierher ziehen)</translation>
-    </message>
-    <message>
-        <source>Destination:</source>
-        <extracomment>The label of the field that holds the path of the file to make.</extracomment>
-        <translation>Zieldatei:</translation>
-    </message>
-    <message>
-        <source>&amp;Merge</source>
-        <extracomment>A button. The letters after &quot;&amp;&quot; are access keys (Alt+letter); keep them apart among Merge, Up and Down.</extracomment>
-        <translation>&amp;Verbinden</translation>
-    </message>
-    <message>
-        <source>&amp;Up</source>
-        <extracomment>A button that moves the selected file one place up the list.</extracomment>
-        <translation>&amp;Auf</translation>
-    </message>
-    <message>
-        <source>&amp;Down</source>
-        <extracomment>A button that moves the selected file one place down the list.</extracomment>
-        <translation>A&amp;b</translation>
-    </message>
-    <message>
-        <source>Drop files here from the file manager, or copy them there and paste them here with Ctrl+V.</source>
-        <extracomment>Read by screen readers for the list.</extracomment>
-        <translation>Ziehen Sie Dateien aus der Dateiverwaltung hierher, oder kopieren Sie sie dort und fügen Sie sie hier mit Strg+V ein.</translation>
-    </message>
-    <message>
-        <source>The clipboard holds no files. Select them in your file manager and copy them with Ctrl+C, then paste them here with Ctrl+V.</source>
-        <translation>Die Zwischenablage enthält keine Dateien. Wählen Sie sie in Ihrer Dateiverwaltung aus, kopieren Sie sie mit Strg+C und fügen Sie sie hier mit Strg+V ein.</translation>
-    </message>
-    <message>
-        <source>Added %1; the list holds %2.</source>
-        <extracomment>For screen readers, after a paste: %1 is the name of the file pasted, %2 the number of files now in the list.</extracomment>
-        <translation>%1 hinzugefügt; die Liste enthält %2.</translation>
-    </message>
-    <message numerus="yes">
-        <source>Added %n file(s); the list holds %1.</source>
-        <translation>
-            <numerusform>%n Datei hinzugefügt; die Liste enthält %1.</numerusform>
-            <numerusform>%n Dateien hinzugefügt; die Liste enthält %1.</numerusform>
         </translation>
     </message>
     <message numerus="yes">
@@ -230,10 +192,54 @@ Um es ohne eine zu starten, verwenden Sie Xvfb: xvfb-run -a ordanex
             <numerusform>%n der abgelegten Einträge wurden nicht hinzugefügt: Sie sind keine Dateien auf diesem Rechner.</numerusform>
         </translation>
     </message>
+</context>
+<context>
+    <name>ordanex::frmMain</name>
     <message>
-        <source>&amp;Replace</source>
-        <extracomment>The button that replaces the file at the destination with the merge.</extracomment>
-        <translation>&amp;Ersetzen</translation>
+        <source>List of PDF Files to Merge (Drop Files here)</source>
+        <extracomment>The caption above the list of files to merge.</extracomment>
+        <translation>Zu verbindende PDF-Dateien (Dateien hierher ziehen)</translation>
+    </message>
+    <message>
+        <source>Destination:</source>
+        <extracomment>The label of the field that holds the path of the file to make.</extracomment>
+        <translation>Zieldatei:</translation>
+    </message>
+    <message>
+        <source>&amp;Merge</source>
+        <extracomment>A button. The letters after &quot;&amp;&quot; are access keys (Alt+letter); keep them apart among Merge, Up and Down.</extracomment>
+        <translation>&amp;Verbinden</translation>
+    </message>
+    <message>
+        <source>&amp;Up</source>
+        <extracomment>A button that moves the selected file one place up the list.</extracomment>
+        <translation>&amp;Auf</translation>
+    </message>
+    <message>
+        <source>&amp;Down</source>
+        <extracomment>A button that moves the selected file one place down the list.</extracomment>
+        <translation>A&amp;b</translation>
+    </message>
+    <message>
+        <source>Drop files here from the file manager, or copy them there and paste them here with Ctrl+V.</source>
+        <extracomment>Read by screen readers for the list.</extracomment>
+        <translation>Ziehen Sie Dateien aus der Dateiverwaltung hierher, oder kopieren Sie sie dort und fügen Sie sie hier mit Strg+V ein.</translation>
+    </message>
+    <message>
+        <source>The clipboard holds no files. Select them in your file manager and copy them with Ctrl+C, then paste them here with Ctrl+V.</source>
+        <translation>Die Zwischenablage enthält keine Dateien. Wählen Sie sie in Ihrer Dateiverwaltung aus, kopieren Sie sie mit Strg+C und fügen Sie sie hier mit Strg+V ein.</translation>
+    </message>
+    <message>
+        <source>Added %1; the list holds %2.</source>
+        <extracomment>For screen readers, after a paste: %1 is the name of the file pasted, %2 the number of files now in the list.</extracomment>
+        <translation>%1 hinzugefügt; die Liste enthält %2.</translation>
+    </message>
+    <message numerus="yes">
+        <source>Added %n file(s); the list holds %1.</source>
+        <translation>
+            <numerusform>%n Datei hinzugefügt; die Liste enthält %1.</numerusform>
+            <numerusform>%n Dateien hinzugefügt; die Liste enthält %1.</numerusform>
+        </translation>
     </message>
 </context>
 </TS>

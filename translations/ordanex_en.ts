@@ -13,20 +13,13 @@
     </message>
 </context>
 <context>
-    <name>ordanex::frmMain</name>
+    <name>ordanex::NotAdded</name>
     <message numerus="yes">
         <source>and %n more</source>
         <extracomment>After the names of the first few files left out.</extracomment>
         <translation>
             <numerusform>and %n more</numerusform>
             <numerusform>and %n more</numerusform>
-        </translation>
-    </message>
-    <message numerus="yes">
-        <source>Added %n file(s); the list holds %1.</source>
-        <translation>
-            <numerusform>Added %n file; the list holds %1.</numerusform>
-            <numerusform>Added %n files; the list holds %1.</numerusform>
         </translation>
     </message>
     <message numerus="yes">
@@ -70,6 +63,16 @@
         <translation>
             <numerusform>%n of the dropped items was not added: it is not a file on this computer.</numerusform>
             <numerusform>%n of the dropped items were not added: they are not files on this computer.</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
+    <name>ordanex::frmMain</name>
+    <message numerus="yes">
+        <source>Added %n file(s); the list holds %1.</source>
+        <translation>
+            <numerusform>Added %n file; the list holds %1.</numerusform>
+            <numerusform>Added %n files; the list holds %1.</numerusform>
         </translation>
     </message>
 </context>

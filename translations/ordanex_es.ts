@@ -132,59 +132,21 @@ Para ejecutarlo sin escritorio, inícielo con Xvfb: xvfb-run -a ordanex
     </message>
 </context>
 <context>
-    <name>ordanex::frmMain</name>
+    <name>ordanex::MessageBoxes</name>
+    <message>
+        <source>&amp;Replace</source>
+        <extracomment>The button that replaces the file at the destination with the merge.</extracomment>
+        <translation>&amp;Reemplazar</translation>
+    </message>
+</context>
+<context>
+    <name>ordanex::NotAdded</name>
     <message numerus="yes">
         <source>and %n more</source>
         <extracomment>After the names of the first few files left out.</extracomment>
         <translation>
             <numerusform>y %n más</numerusform>
             <numerusform>y %n más</numerusform>
-        </translation>
-    </message>
-    <message>
-        <source>List of PDF Files to Merge (Drop Files here)</source>
-        <extracomment>The caption above the list of files to merge.</extracomment>
-        <translation>Lista de archivos PDF para combinar (suelte aquí los archivos)</translation>
-    </message>
-    <message>
-        <source>Destination:</source>
-        <extracomment>The label of the field that holds the path of the file to make.</extracomment>
-        <translation>Destino:</translation>
-    </message>
-    <message>
-        <source>&amp;Merge</source>
-        <extracomment>A button. The letters after &quot;&amp;&quot; are access keys (Alt+letter); keep them apart among Merge, Up and Down.</extracomment>
-        <translation>&amp;Combinar</translation>
-    </message>
-    <message>
-        <source>&amp;Up</source>
-        <extracomment>A button that moves the selected file one place up the list.</extracomment>
-        <translation>&amp;Subir</translation>
-    </message>
-    <message>
-        <source>&amp;Down</source>
-        <extracomment>A button that moves the selected file one place down the list.</extracomment>
-        <translation>&amp;Bajar</translation>
-    </message>
-    <message>
-        <source>Drop files here from the file manager, or copy them there and paste them here with Ctrl+V.</source>
-        <extracomment>Read by screen readers for the list.</extracomment>
-        <translation>Suelte aquí archivos desde el gestor de archivos, o cópielos allí y péguelos aquí con Ctrl+V.</translation>
-    </message>
-    <message>
-        <source>The clipboard holds no files. Select them in your file manager and copy them with Ctrl+C, then paste them here with Ctrl+V.</source>
-        <translation>El portapapeles no contiene archivos. Selecciónelos en su gestor de archivos y cópielos con Ctrl+C; luego péguelos aquí con Ctrl+V.</translation>
-    </message>
-    <message>
-        <source>Added %1; the list holds %2.</source>
-        <extracomment>For screen readers, after a paste: %1 is the name of the file pasted, %2 the number of files now in the list.</extracomment>
-        <translation>Se añadió %1; la lista tiene %2.</translation>
-    </message>
-    <message numerus="yes">
-        <source>Added %n file(s); the list holds %1.</source>
-        <translation>
-            <numerusform>Se añadió %n archivo; la lista tiene %1.</numerusform>
-            <numerusform>Se añadieron %n archivos; la lista tiene %1.</numerusform>
         </translation>
     </message>
     <message numerus="yes">
@@ -230,10 +192,54 @@ Para ejecutarlo sin escritorio, inícielo con Xvfb: xvfb-run -a ordanex
             <numerusform>%n de los elementos soltados no se añadieron: no son archivos de este equipo.</numerusform>
         </translation>
     </message>
+</context>
+<context>
+    <name>ordanex::frmMain</name>
     <message>
-        <source>&amp;Replace</source>
-        <extracomment>The button that replaces the file at the destination with the merge.</extracomment>
-        <translation>&amp;Reemplazar</translation>
+        <source>List of PDF Files to Merge (Drop Files here)</source>
+        <extracomment>The caption above the list of files to merge.</extracomment>
+        <translation>Lista de archivos PDF para combinar (suelte aquí los archivos)</translation>
+    </message>
+    <message>
+        <source>Destination:</source>
+        <extracomment>The label of the field that holds the path of the file to make.</extracomment>
+        <translation>Destino:</translation>
+    </message>
+    <message>
+        <source>&amp;Merge</source>
+        <extracomment>A button. The letters after &quot;&amp;&quot; are access keys (Alt+letter); keep them apart among Merge, Up and Down.</extracomment>
+        <translation>&amp;Combinar</translation>
+    </message>
+    <message>
+        <source>&amp;Up</source>
+        <extracomment>A button that moves the selected file one place up the list.</extracomment>
+        <translation>&amp;Subir</translation>
+    </message>
+    <message>
+        <source>&amp;Down</source>
+        <extracomment>A button that moves the selected file one place down the list.</extracomment>
+        <translation>&amp;Bajar</translation>
+    </message>
+    <message>
+        <source>Drop files here from the file manager, or copy them there and paste them here with Ctrl+V.</source>
+        <extracomment>Read by screen readers for the list.</extracomment>
+        <translation>Suelte aquí archivos desde el gestor de archivos, o cópielos allí y péguelos aquí con Ctrl+V.</translation>
+    </message>
+    <message>
+        <source>The clipboard holds no files. Select them in your file manager and copy them with Ctrl+C, then paste them here with Ctrl+V.</source>
+        <translation>El portapapeles no contiene archivos. Selecciónelos en su gestor de archivos y cópielos con Ctrl+C; luego péguelos aquí con Ctrl+V.</translation>
+    </message>
+    <message>
+        <source>Added %1; the list holds %2.</source>
+        <extracomment>For screen readers, after a paste: %1 is the name of the file pasted, %2 the number of files now in the list.</extracomment>
+        <translation>Se añadió %1; la lista tiene %2.</translation>
+    </message>
+    <message numerus="yes">
+        <source>Added %n file(s); the list holds %1.</source>
+        <translation>
+            <numerusform>Se añadió %n archivo; la lista tiene %1.</numerusform>
+            <numerusform>Se añadieron %n archivos; la lista tiene %1.</numerusform>
+        </translation>
     </message>
 </context>
 </TS>

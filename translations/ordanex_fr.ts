@@ -132,59 +132,21 @@ Pour le lancer sans bureau, utilisez Xvfb&#xa0;: xvfb-run -a ordanex
     </message>
 </context>
 <context>
-    <name>ordanex::frmMain</name>
+    <name>ordanex::MessageBoxes</name>
+    <message>
+        <source>&amp;Replace</source>
+        <extracomment>The button that replaces the file at the destination with the merge.</extracomment>
+        <translation>&amp;Remplacer</translation>
+    </message>
+</context>
+<context>
+    <name>ordanex::NotAdded</name>
     <message numerus="yes">
         <source>and %n more</source>
         <extracomment>After the names of the first few files left out.</extracomment>
         <translation>
             <numerusform>et %n autre</numerusform>
             <numerusform>et %n autres</numerusform>
-        </translation>
-    </message>
-    <message>
-        <source>List of PDF Files to Merge (Drop Files here)</source>
-        <extracomment>The caption above the list of files to merge.</extracomment>
-        <translation>Liste des fichiers PDF à fusionner (déposez les fichiers ici)</translation>
-    </message>
-    <message>
-        <source>Destination:</source>
-        <extracomment>The label of the field that holds the path of the file to make.</extracomment>
-        <translation>Destination&#xa0;:</translation>
-    </message>
-    <message>
-        <source>&amp;Merge</source>
-        <extracomment>A button. The letters after &quot;&amp;&quot; are access keys (Alt+letter); keep them apart among Merge, Up and Down.</extracomment>
-        <translation>&amp;Fusionner</translation>
-    </message>
-    <message>
-        <source>&amp;Up</source>
-        <extracomment>A button that moves the selected file one place up the list.</extracomment>
-        <translation>&amp;Haut</translation>
-    </message>
-    <message>
-        <source>&amp;Down</source>
-        <extracomment>A button that moves the selected file one place down the list.</extracomment>
-        <translation>&amp;Bas</translation>
-    </message>
-    <message>
-        <source>Drop files here from the file manager, or copy them there and paste them here with Ctrl+V.</source>
-        <extracomment>Read by screen readers for the list.</extracomment>
-        <translation>Déposez ici des fichiers depuis le gestionnaire de fichiers, ou copiez-les là-bas et collez-les ici avec Ctrl+V.</translation>
-    </message>
-    <message>
-        <source>The clipboard holds no files. Select them in your file manager and copy them with Ctrl+C, then paste them here with Ctrl+V.</source>
-        <translation>Le presse-papiers ne contient aucun fichier. Sélectionnez-les dans votre gestionnaire de fichiers et copiez-les avec Ctrl+C, puis collez-les ici avec Ctrl+V.</translation>
-    </message>
-    <message>
-        <source>Added %1; the list holds %2.</source>
-        <extracomment>For screen readers, after a paste: %1 is the name of the file pasted, %2 the number of files now in the list.</extracomment>
-        <translation>%1 ajouté&#xa0;; la liste en compte %2.</translation>
-    </message>
-    <message numerus="yes">
-        <source>Added %n file(s); the list holds %1.</source>
-        <translation>
-            <numerusform>%n fichier ajouté&#xa0;; la liste en compte %1.</numerusform>
-            <numerusform>%n fichiers ajoutés&#xa0;; la liste en compte %1.</numerusform>
         </translation>
     </message>
     <message numerus="yes">
@@ -230,10 +192,54 @@ Pour le lancer sans bureau, utilisez Xvfb&#xa0;: xvfb-run -a ordanex
             <numerusform>%n des éléments déposés n’ont pas été ajoutés&#xa0;: ce ne sont pas des fichiers de cet ordinateur.</numerusform>
         </translation>
     </message>
+</context>
+<context>
+    <name>ordanex::frmMain</name>
     <message>
-        <source>&amp;Replace</source>
-        <extracomment>The button that replaces the file at the destination with the merge.</extracomment>
-        <translation>&amp;Remplacer</translation>
+        <source>List of PDF Files to Merge (Drop Files here)</source>
+        <extracomment>The caption above the list of files to merge.</extracomment>
+        <translation>Liste des fichiers PDF à fusionner (déposez les fichiers ici)</translation>
+    </message>
+    <message>
+        <source>Destination:</source>
+        <extracomment>The label of the field that holds the path of the file to make.</extracomment>
+        <translation>Destination&#xa0;:</translation>
+    </message>
+    <message>
+        <source>&amp;Merge</source>
+        <extracomment>A button. The letters after &quot;&amp;&quot; are access keys (Alt+letter); keep them apart among Merge, Up and Down.</extracomment>
+        <translation>&amp;Fusionner</translation>
+    </message>
+    <message>
+        <source>&amp;Up</source>
+        <extracomment>A button that moves the selected file one place up the list.</extracomment>
+        <translation>&amp;Haut</translation>
+    </message>
+    <message>
+        <source>&amp;Down</source>
+        <extracomment>A button that moves the selected file one place down the list.</extracomment>
+        <translation>&amp;Bas</translation>
+    </message>
+    <message>
+        <source>Drop files here from the file manager, or copy them there and paste them here with Ctrl+V.</source>
+        <extracomment>Read by screen readers for the list.</extracomment>
+        <translation>Déposez ici des fichiers depuis le gestionnaire de fichiers, ou copiez-les là-bas et collez-les ici avec Ctrl+V.</translation>
+    </message>
+    <message>
+        <source>The clipboard holds no files. Select them in your file manager and copy them with Ctrl+C, then paste them here with Ctrl+V.</source>
+        <translation>Le presse-papiers ne contient aucun fichier. Sélectionnez-les dans votre gestionnaire de fichiers et copiez-les avec Ctrl+C, puis collez-les ici avec Ctrl+V.</translation>
+    </message>
+    <message>
+        <source>Added %1; the list holds %2.</source>
+        <extracomment>For screen readers, after a paste: %1 is the name of the file pasted, %2 the number of files now in the list.</extracomment>
+        <translation>%1 ajouté&#xa0;; la liste en compte %2.</translation>
+    </message>
+    <message numerus="yes">
+        <source>Added %n file(s); the list holds %1.</source>
+        <translation>
+            <numerusform>%n fichier ajouté&#xa0;; la liste en compte %1.</numerusform>
+            <numerusform>%n fichiers ajoutés&#xa0;; la liste en compte %1.</numerusform>
+        </translation>
     </message>
 </context>
 </TS>

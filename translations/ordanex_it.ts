@@ -132,59 +132,21 @@ Per avviarlo senza desktop, usa Xvfb: xvfb-run -a ordanex
     </message>
 </context>
 <context>
-    <name>ordanex::frmMain</name>
+    <name>ordanex::MessageBoxes</name>
+    <message>
+        <source>&amp;Replace</source>
+        <extracomment>The button that replaces the file at the destination with the merge.</extracomment>
+        <translation>&amp;Sostituisci</translation>
+    </message>
+</context>
+<context>
+    <name>ordanex::NotAdded</name>
     <message numerus="yes">
         <source>and %n more</source>
         <extracomment>After the names of the first few files left out.</extracomment>
         <translation>
             <numerusform>e %n altro</numerusform>
             <numerusform>e altri %n</numerusform>
-        </translation>
-    </message>
-    <message>
-        <source>List of PDF Files to Merge (Drop Files here)</source>
-        <extracomment>The caption above the list of files to merge.</extracomment>
-        <translation>Elenco dei file PDF da unire (trascina qui i file)</translation>
-    </message>
-    <message>
-        <source>Destination:</source>
-        <extracomment>The label of the field that holds the path of the file to make.</extracomment>
-        <translation>Destinazione:</translation>
-    </message>
-    <message>
-        <source>&amp;Merge</source>
-        <extracomment>A button. The letters after &quot;&amp;&quot; are access keys (Alt+letter); keep them apart among Merge, Up and Down.</extracomment>
-        <translation>&amp;Unisci</translation>
-    </message>
-    <message>
-        <source>&amp;Up</source>
-        <extracomment>A button that moves the selected file one place up the list.</extracomment>
-        <translation>&amp;Su</translation>
-    </message>
-    <message>
-        <source>&amp;Down</source>
-        <extracomment>A button that moves the selected file one place down the list.</extracomment>
-        <translation>&amp;Giù</translation>
-    </message>
-    <message>
-        <source>Drop files here from the file manager, or copy them there and paste them here with Ctrl+V.</source>
-        <extracomment>Read by screen readers for the list.</extracomment>
-        <translation>Trascina qui i file dal gestore dei file, oppure copiali lì e incollali qui con Ctrl+V.</translation>
-    </message>
-    <message>
-        <source>The clipboard holds no files. Select them in your file manager and copy them with Ctrl+C, then paste them here with Ctrl+V.</source>
-        <translation>Gli appunti non contengono file. Selezionali nel gestore dei file e copiali con Ctrl+C, poi incollali qui con Ctrl+V.</translation>
-    </message>
-    <message>
-        <source>Added %1; the list holds %2.</source>
-        <extracomment>For screen readers, after a paste: %1 is the name of the file pasted, %2 the number of files now in the list.</extracomment>
-        <translation>Aggiunto %1; l’elenco contiene %2 file.</translation>
-    </message>
-    <message numerus="yes">
-        <source>Added %n file(s); the list holds %1.</source>
-        <translation>
-            <numerusform>Aggiunto %n file; l’elenco contiene %1 file.</numerusform>
-            <numerusform>Aggiunti %n file; l’elenco contiene %1 file.</numerusform>
         </translation>
     </message>
     <message numerus="yes">
@@ -230,10 +192,54 @@ Per avviarlo senza desktop, usa Xvfb: xvfb-run -a ordanex
             <numerusform>%n degli elementi trascinati non sono stati aggiunti: non sono file di questo computer.</numerusform>
         </translation>
     </message>
+</context>
+<context>
+    <name>ordanex::frmMain</name>
     <message>
-        <source>&amp;Replace</source>
-        <extracomment>The button that replaces the file at the destination with the merge.</extracomment>
-        <translation>&amp;Sostituisci</translation>
+        <source>List of PDF Files to Merge (Drop Files here)</source>
+        <extracomment>The caption above the list of files to merge.</extracomment>
+        <translation>Elenco dei file PDF da unire (trascina qui i file)</translation>
+    </message>
+    <message>
+        <source>Destination:</source>
+        <extracomment>The label of the field that holds the path of the file to make.</extracomment>
+        <translation>Destinazione:</translation>
+    </message>
+    <message>
+        <source>&amp;Merge</source>
+        <extracomment>A button. The letters after &quot;&amp;&quot; are access keys (Alt+letter); keep them apart among Merge, Up and Down.</extracomment>
+        <translation>&amp;Unisci</translation>
+    </message>
+    <message>
+        <source>&amp;Up</source>
+        <extracomment>A button that moves the selected file one place up the list.</extracomment>
+        <translation>&amp;Su</translation>
+    </message>
+    <message>
+        <source>&amp;Down</source>
+        <extracomment>A button that moves the selected file one place down the list.</extracomment>
+        <translation>&amp;Giù</translation>
+    </message>
+    <message>
+        <source>Drop files here from the file manager, or copy them there and paste them here with Ctrl+V.</source>
+        <extracomment>Read by screen readers for the list.</extracomment>
+        <translation>Trascina qui i file dal gestore dei file, oppure copiali lì e incollali qui con Ctrl+V.</translation>
+    </message>
+    <message>
+        <source>The clipboard holds no files. Select them in your file manager and copy them with Ctrl+C, then paste them here with Ctrl+V.</source>
+        <translation>Gli appunti non contengono file. Selezionali nel gestore dei file e copiali con Ctrl+C, poi incollali qui con Ctrl+V.</translation>
+    </message>
+    <message>
+        <source>Added %1; the list holds %2.</source>
+        <extracomment>For screen readers, after a paste: %1 is the name of the file pasted, %2 the number of files now in the list.</extracomment>
+        <translation>Aggiunto %1; l’elenco contiene %2 file.</translation>
+    </message>
+    <message numerus="yes">
+        <source>Added %n file(s); the list holds %1.</source>
+        <translation>
+            <numerusform>Aggiunto %n file; l’elenco contiene %1 file.</numerusform>
+            <numerusform>Aggiunti %n file; l’elenco contiene %1 file.</numerusform>
+        </translation>
     </message>
 </context>
 </TS>

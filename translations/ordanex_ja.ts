@@ -131,7 +131,15 @@ To run it without one, start it under Xvfb: xvfb-run -a ordanex
     </message>
 </context>
 <context>
-    <name>ordanex::frmMain</name>
+    <name>ordanex::MessageBoxes</name>
+    <message>
+        <source>&amp;Replace</source>
+        <extracomment>The button that replaces the file at the destination with the merge.</extracomment>
+        <translation>置き換え(&amp;R)</translation>
+    </message>
+</context>
+<context>
+    <name>ordanex::NotAdded</name>
     <message numerus="yes">
         <source>and %n more</source>
         <extracomment>After the names of the first few files left out.</extracomment>
@@ -139,6 +147,46 @@ To run it without one, start it under Xvfb: xvfb-run -a ordanex
             <numerusform>ほか %n 個</numerusform>
         </translation>
     </message>
+    <message numerus="yes">
+        <source>%n of the pasted files were not added: their names are not valid UTF-8.</source>
+        <translation>
+            <numerusform>貼り付けたファイルのうち %n 個は追加されませんでした: 名前が正しい UTF-8 ではありません。</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n of the dropped files were not added: their names are not valid UTF-8.</source>
+        <translation>
+            <numerusform>ドロップしたファイルのうち %n 個は追加されませんでした: 名前が正しい UTF-8 ではありません。</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n of the pasted files were not added: the list holds at most %1 files.</source>
+        <translation>
+            <numerusform>貼り付けたファイルのうち %n 個は追加されませんでした: 一覧に入るのは最大 %1 個です。</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n of the dropped files were not added: the list holds at most %1 files.</source>
+        <translation>
+            <numerusform>ドロップしたファイルのうち %n 個は追加されませんでした: 一覧に入るのは最大 %1 個です。</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n of the pasted items were not added: they are not files on this computer.</source>
+        <extracomment>Such as web addresses, dropped or pasted along with files.</extracomment>
+        <translation>
+            <numerusform>貼り付けた項目のうち %n 個は追加されませんでした: このコンピューター上のファイルではありません。</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n of the dropped items were not added: they are not files on this computer.</source>
+        <translation>
+            <numerusform>ドロップした項目のうち %n 個は追加されませんでした: このコンピューター上のファイルではありません。</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
+    <name>ordanex::frmMain</name>
     <message>
         <source>List of PDF Files to Merge (Drop Files here)</source>
         <extracomment>The caption above the list of files to merge.</extracomment>
@@ -183,48 +231,6 @@ To run it without one, start it under Xvfb: xvfb-run -a ordanex
         <translation>
             <numerusform>%n 個のファイルを追加しました。一覧のファイル数: %1。</numerusform>
         </translation>
-    </message>
-    <message numerus="yes">
-        <source>%n of the pasted files were not added: their names are not valid UTF-8.</source>
-        <translation>
-            <numerusform>貼り付けたファイルのうち %n 個は追加されませんでした: 名前が正しい UTF-8 ではありません。</numerusform>
-        </translation>
-    </message>
-    <message numerus="yes">
-        <source>%n of the dropped files were not added: their names are not valid UTF-8.</source>
-        <translation>
-            <numerusform>ドロップしたファイルのうち %n 個は追加されませんでした: 名前が正しい UTF-8 ではありません。</numerusform>
-        </translation>
-    </message>
-    <message numerus="yes">
-        <source>%n of the pasted files were not added: the list holds at most %1 files.</source>
-        <translation>
-            <numerusform>貼り付けたファイルのうち %n 個は追加されませんでした: 一覧に入るのは最大 %1 個です。</numerusform>
-        </translation>
-    </message>
-    <message numerus="yes">
-        <source>%n of the dropped files were not added: the list holds at most %1 files.</source>
-        <translation>
-            <numerusform>ドロップしたファイルのうち %n 個は追加されませんでした: 一覧に入るのは最大 %1 個です。</numerusform>
-        </translation>
-    </message>
-    <message numerus="yes">
-        <source>%n of the pasted items were not added: they are not files on this computer.</source>
-        <extracomment>Such as web addresses, dropped or pasted along with files.</extracomment>
-        <translation>
-            <numerusform>貼り付けた項目のうち %n 個は追加されませんでした: このコンピューター上のファイルではありません。</numerusform>
-        </translation>
-    </message>
-    <message numerus="yes">
-        <source>%n of the dropped items were not added: they are not files on this computer.</source>
-        <translation>
-            <numerusform>ドロップした項目のうち %n 個は追加されませんでした: このコンピューター上のファイルではありません。</numerusform>
-        </translation>
-    </message>
-    <message>
-        <source>&amp;Replace</source>
-        <extracomment>The button that replaces the file at the destination with the merge.</extracomment>
-        <translation>置き換え(&amp;R)</translation>
     </message>
 </context>
 </TS>

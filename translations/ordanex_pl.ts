@@ -133,7 +133,15 @@ Aby uruchomić go bez niego, użyj Xvfb: xvfb-run -a ordanex
     </message>
 </context>
 <context>
-    <name>ordanex::frmMain</name>
+    <name>ordanex::MessageBoxes</name>
+    <message>
+        <source>&amp;Replace</source>
+        <extracomment>The button that replaces the file at the destination with the merge.</extracomment>
+        <translation>&amp;Zastąp</translation>
+    </message>
+</context>
+<context>
+    <name>ordanex::NotAdded</name>
     <message numerus="yes">
         <source>and %n more</source>
         <extracomment>After the names of the first few files left out.</extracomment>
@@ -141,53 +149,6 @@ Aby uruchomić go bez niego, użyj Xvfb: xvfb-run -a ordanex
             <numerusform>i %n inny</numerusform>
             <numerusform>i %n inne</numerusform>
             <numerusform>i %n innych</numerusform>
-        </translation>
-    </message>
-    <message>
-        <source>List of PDF Files to Merge (Drop Files here)</source>
-        <extracomment>The caption above the list of files to merge.</extracomment>
-        <translation>Lista plików PDF do połączenia (upuść pliki tutaj)</translation>
-    </message>
-    <message>
-        <source>Destination:</source>
-        <extracomment>The label of the field that holds the path of the file to make.</extracomment>
-        <translation>Plik docelowy:</translation>
-    </message>
-    <message>
-        <source>&amp;Merge</source>
-        <extracomment>A button. The letters after &quot;&amp;&quot; are access keys (Alt+letter); keep them apart among Merge, Up and Down.</extracomment>
-        <translation>&amp;Połącz</translation>
-    </message>
-    <message>
-        <source>&amp;Up</source>
-        <extracomment>A button that moves the selected file one place up the list.</extracomment>
-        <translation>&amp;Wyżej</translation>
-    </message>
-    <message>
-        <source>&amp;Down</source>
-        <extracomment>A button that moves the selected file one place down the list.</extracomment>
-        <translation>&amp;Niżej</translation>
-    </message>
-    <message>
-        <source>Drop files here from the file manager, or copy them there and paste them here with Ctrl+V.</source>
-        <extracomment>Read by screen readers for the list.</extracomment>
-        <translation>Upuść tutaj pliki z menedżera plików albo skopiuj je tam i wklej tutaj skrótem Ctrl+V.</translation>
-    </message>
-    <message>
-        <source>The clipboard holds no files. Select them in your file manager and copy them with Ctrl+C, then paste them here with Ctrl+V.</source>
-        <translation>Schowek nie zawiera plików. Zaznacz je w menedżerze plików i skopiuj skrótem Ctrl+C, a następnie wklej tutaj skrótem Ctrl+V.</translation>
-    </message>
-    <message>
-        <source>Added %1; the list holds %2.</source>
-        <extracomment>For screen readers, after a paste: %1 is the name of the file pasted, %2 the number of files now in the list.</extracomment>
-        <translation>Dodano %1; na liście jest plików: %2.</translation>
-    </message>
-    <message numerus="yes">
-        <source>Added %n file(s); the list holds %1.</source>
-        <translation>
-            <numerusform>Dodano %n plik; na liście jest plików: %1.</numerusform>
-            <numerusform>Dodano %n pliki; na liście jest plików: %1.</numerusform>
-            <numerusform>Dodano %n plików; na liście jest plików: %1.</numerusform>
         </translation>
     </message>
     <message numerus="yes">
@@ -239,10 +200,55 @@ Aby uruchomić go bez niego, użyj Xvfb: xvfb-run -a ordanex
             <numerusform>%n upuszczonych elementów nie zostało dodanych: nie są plikami na tym komputerze.</numerusform>
         </translation>
     </message>
+</context>
+<context>
+    <name>ordanex::frmMain</name>
     <message>
-        <source>&amp;Replace</source>
-        <extracomment>The button that replaces the file at the destination with the merge.</extracomment>
-        <translation>&amp;Zastąp</translation>
+        <source>List of PDF Files to Merge (Drop Files here)</source>
+        <extracomment>The caption above the list of files to merge.</extracomment>
+        <translation>Lista plików PDF do połączenia (upuść pliki tutaj)</translation>
+    </message>
+    <message>
+        <source>Destination:</source>
+        <extracomment>The label of the field that holds the path of the file to make.</extracomment>
+        <translation>Plik docelowy:</translation>
+    </message>
+    <message>
+        <source>&amp;Merge</source>
+        <extracomment>A button. The letters after &quot;&amp;&quot; are access keys (Alt+letter); keep them apart among Merge, Up and Down.</extracomment>
+        <translation>&amp;Połącz</translation>
+    </message>
+    <message>
+        <source>&amp;Up</source>
+        <extracomment>A button that moves the selected file one place up the list.</extracomment>
+        <translation>&amp;Wyżej</translation>
+    </message>
+    <message>
+        <source>&amp;Down</source>
+        <extracomment>A button that moves the selected file one place down the list.</extracomment>
+        <translation>&amp;Niżej</translation>
+    </message>
+    <message>
+        <source>Drop files here from the file manager, or copy them there and paste them here with Ctrl+V.</source>
+        <extracomment>Read by screen readers for the list.</extracomment>
+        <translation>Upuść tutaj pliki z menedżera plików albo skopiuj je tam i wklej tutaj skrótem Ctrl+V.</translation>
+    </message>
+    <message>
+        <source>The clipboard holds no files. Select them in your file manager and copy them with Ctrl+C, then paste them here with Ctrl+V.</source>
+        <translation>Schowek nie zawiera plików. Zaznacz je w menedżerze plików i skopiuj skrótem Ctrl+C, a następnie wklej tutaj skrótem Ctrl+V.</translation>
+    </message>
+    <message>
+        <source>Added %1; the list holds %2.</source>
+        <extracomment>For screen readers, after a paste: %1 is the name of the file pasted, %2 the number of files now in the list.</extracomment>
+        <translation>Dodano %1; na liście jest plików: %2.</translation>
+    </message>
+    <message numerus="yes">
+        <source>Added %n file(s); the list holds %1.</source>
+        <translation>
+            <numerusform>Dodano %n plik; na liście jest plików: %1.</numerusform>
+            <numerusform>Dodano %n pliki; na liście jest plików: %1.</numerusform>
+            <numerusform>Dodano %n plików; na liście jest plików: %1.</numerusform>
+        </translation>
     </message>
 </context>
 </TS>

@@ -131,7 +131,15 @@ To run it without one, start it under Xvfb: xvfb-run -a ordanex
     </message>
 </context>
 <context>
-    <name>ordanex::frmMain</name>
+    <name>ordanex::MessageBoxes</name>
+    <message>
+        <source>&amp;Replace</source>
+        <extracomment>The button that replaces the file at the destination with the merge.</extracomment>
+        <translation>替换(&amp;R)</translation>
+    </message>
+</context>
+<context>
+    <name>ordanex::NotAdded</name>
     <message numerus="yes">
         <source>and %n more</source>
         <extracomment>After the names of the first few files left out.</extracomment>
@@ -139,6 +147,46 @@ To run it without one, start it under Xvfb: xvfb-run -a ordanex
             <numerusform>另有 %n 个</numerusform>
         </translation>
     </message>
+    <message numerus="yes">
+        <source>%n of the pasted files were not added: their names are not valid UTF-8.</source>
+        <translation>
+            <numerusform>粘贴的文件中有 %n 个未添加：其名称不是有效的 UTF-8。</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n of the dropped files were not added: their names are not valid UTF-8.</source>
+        <translation>
+            <numerusform>拖放的文件中有 %n 个未添加：其名称不是有效的 UTF-8。</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n of the pasted files were not added: the list holds at most %1 files.</source>
+        <translation>
+            <numerusform>粘贴的文件中有 %n 个未添加：列表最多容纳 %1 个文件。</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n of the dropped files were not added: the list holds at most %1 files.</source>
+        <translation>
+            <numerusform>拖放的文件中有 %n 个未添加：列表最多容纳 %1 个文件。</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n of the pasted items were not added: they are not files on this computer.</source>
+        <extracomment>Such as web addresses, dropped or pasted along with files.</extracomment>
+        <translation>
+            <numerusform>粘贴的项目中有 %n 个未添加：它们不是这台计算机上的文件。</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n of the dropped items were not added: they are not files on this computer.</source>
+        <translation>
+            <numerusform>拖放的项目中有 %n 个未添加：它们不是这台计算机上的文件。</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
+    <name>ordanex::frmMain</name>
     <message>
         <source>List of PDF Files to Merge (Drop Files here)</source>
         <extracomment>The caption above the list of files to merge.</extracomment>
@@ -183,48 +231,6 @@ To run it without one, start it under Xvfb: xvfb-run -a ordanex
         <translation>
             <numerusform>已添加 %n 个文件；列表中共有 %1 个文件。</numerusform>
         </translation>
-    </message>
-    <message numerus="yes">
-        <source>%n of the pasted files were not added: their names are not valid UTF-8.</source>
-        <translation>
-            <numerusform>粘贴的文件中有 %n 个未添加：其名称不是有效的 UTF-8。</numerusform>
-        </translation>
-    </message>
-    <message numerus="yes">
-        <source>%n of the dropped files were not added: their names are not valid UTF-8.</source>
-        <translation>
-            <numerusform>拖放的文件中有 %n 个未添加：其名称不是有效的 UTF-8。</numerusform>
-        </translation>
-    </message>
-    <message numerus="yes">
-        <source>%n of the pasted files were not added: the list holds at most %1 files.</source>
-        <translation>
-            <numerusform>粘贴的文件中有 %n 个未添加：列表最多容纳 %1 个文件。</numerusform>
-        </translation>
-    </message>
-    <message numerus="yes">
-        <source>%n of the dropped files were not added: the list holds at most %1 files.</source>
-        <translation>
-            <numerusform>拖放的文件中有 %n 个未添加：列表最多容纳 %1 个文件。</numerusform>
-        </translation>
-    </message>
-    <message numerus="yes">
-        <source>%n of the pasted items were not added: they are not files on this computer.</source>
-        <extracomment>Such as web addresses, dropped or pasted along with files.</extracomment>
-        <translation>
-            <numerusform>粘贴的项目中有 %n 个未添加：它们不是这台计算机上的文件。</numerusform>
-        </translation>
-    </message>
-    <message numerus="yes">
-        <source>%n of the dropped items were not added: they are not files on this computer.</source>
-        <translation>
-            <numerusform>拖放的项目中有 %n 个未添加：它们不是这台计算机上的文件。</numerusform>
-        </translation>
-    </message>
-    <message>
-        <source>&amp;Replace</source>
-        <extracomment>The button that replaces the file at the destination with the merge.</extracomment>
-        <translation>替换(&amp;R)</translation>
     </message>
 </context>
 </TS>

@@ -4,9 +4,7 @@
 #include "file_list_box.h"
 
 #include <QClipboard>
-#include <QDir>
 #include <QDropEvent>
-#include <QFileInfo>
 #include <QGuiApplication>
 #include <QHelpEvent>
 #include <QKeyEvent>
@@ -58,33 +56,6 @@ QRect FileListBox::rowArea(int row) const
     return area;
 }
 
-DroppedFiles localFiles(const QMimeData* data)
-{
-    DroppedFiles files;
-    if (!data || !data->hasUrls())
-        return files;
-    const QList<QUrl> urls = data->urls();
-    files.paths.reserve(urls.size());
-    for (const QUrl& url : urls) {
-        if (!url.isLocalFile()) {
-            ++files.others;
-            continue;
-        }
-        // Paths travel on as UTF-8. Bytes that are not UTF-8 come out of
-        // QUrl as U+FFFD, naming another file, so such a file is left out;
-        // only a path showing U+FFFD needs its bytes looked at.
-        const QString path = url.toLocalFile();
-        if (path.contains(QChar::ReplacementCharacter) &&
-            !QUtf8StringView(
-                 QByteArray::fromPercentEncoding(url.path(QUrl::FullyEncoded).toLatin1()))
-                 .isValidUtf8())
-            files.unreadable.append(QFileInfo(path).fileName());
-        else
-            files.paths.append(QDir::toNativeSeparators(path));
-    }
-    return files;
-}
-
 // Takes the files as a copy, or as a link where the source offers no copy,
 // never as a move: the source of a move may delete its files afterwards.
 bool FileListBox::offerDrop(QDropEvent* event) const
@@ -130,16 +101,14 @@ void FileListBox::dropEvent(QDropEvent* event)
         return;
     }
     event->accept();
-    const DroppedFiles files = localFiles(event->mimeData());
-    emit filesDropped(files.paths, files.unreadable);
+    emit filesDropped(localFiles(event->mimeData()));
 }
 
 void FileListBox::keyPressEvent(QKeyEvent* event)
 {
     emit keyDown(event->key());
     // Files copied in a file manager come as a drop of them would. Only the
-    // file list is read, never a file manager's own copy or cut format:
-    // reading one can end a pending cut.
+    // list of files is read: reading a file manager's cut can end it.
     if (event->matches(QKeySequence::Paste)) {
         event->accept();
         emit filesPasted(localFiles(QGuiApplication::clipboard()->mimeData()));

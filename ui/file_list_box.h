@@ -3,19 +3,11 @@
 
 #pragma once
 
+#include "dropped_files.h"
+
 #include <QListWidget>
-#include <QStringList>
 
 namespace ordanex {
-
-struct DroppedFiles {
-    QStringList paths;      // in the order the drop lists them
-    QStringList unreadable; // file names that would not reach pdftk unchanged, as shown
-    qsizetype others = 0;   // items that are not files on this computer
-};
-
-// The local files a drop or the clipboard carries.
-DroppedFiles localFiles(const QMimeData* data);
 
 // The list box of input files. It takes drops of local files from other
 // programs, and the files on the clipboard with the Paste key, and reports
@@ -31,8 +23,7 @@ public:
     int rowNearest(QPoint viewportPos) const;
 
 signals:
-    // `unreadable` names the files left out for names that are not UTF-8.
-    void filesDropped(const QStringList& paths, const QStringList& unreadable);
+    void filesDropped(const ordanex::DroppedFiles& files);
     void filesPasted(const ordanex::DroppedFiles& files);
     void keyDown(int key);
     void mouseMoved(QPoint viewportPos);

@@ -4,27 +4,24 @@
 #include "main_window.h"
 
 #include "core/destination_rule.h"
+#include "dropped_files.h"
 #include "file_list_box.h"
 #include "held_keys.h"
 #include "window_layout.h"
 
 #include <QAccessibleWidget>
-#include <QClipboard>
 #include <QDropEvent>
 #include <QFileInfo>
-#include <QGuiApplication>
 #include <QIcon>
 #include <QImage>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
-#include <QMessageBox>
 #include <QMimeData>
 #include <QPixmap>
 #include <QPushButton>
 #include <QStyle>
 
-#include <algorithm>
 #include <utility>
 #include <vector>
 
@@ -45,23 +42,6 @@ QAccessibleInterface* accessibleWindow(const QString& className, QObject* object
     return nullptr;
 }
 
-// Adds to what was told of the files left out the names of the first few of
-// them, so that the user knows which files to look at.
-QString notAdded(QString told, qsizetype count, const QStringList& names)
-{
-    constexpr qsizetype kNamesShown = 5;
-    const qsizetype shown = std::min(kNamesShown, names.size());
-    for (const QString& name : names.first(shown))
-        told += u'\n' + name;
-    if (const auto more = static_cast<int>(count - shown); more > 0) {
-        //: After the names of the first few files left out.
-        const QString rest =
-            QCoreApplication::translate("ordanex::frmMain", "and %n more", nullptr, more);
-        told += u'\n' + rest;
-    }
-    return told;
-}
-
 // Tells screen readers, which have the words for it since Qt 6.8.
 void announce(QObject* about, const QString& text)
 {
@@ -76,8 +56,8 @@ void announce(QObject* about, const QString& text)
 
 } // namespace
 
-frmMain::frmMain(ProgramStarter& starter, const Disk& disk,
-                 std::function<std::string()> appDirectory, QWidget* parent)
+frmMain::frmMain(ToolStarter& starter, const Disk& disk, std::function<std::string()> appDirectory,
+                 QWidget* parent)
     : QWidget(parent)
     , lbFilelist(new FileListBox(this))
     //: The caption above the list of files to merge.
@@ -93,6 +73,7 @@ frmMain::frmMain(ProgramStarter& starter, const Disk& disk,
     //: A button that moves the selected file one place down the list.
     , pbDown(new QPushButton(tr("&Down"), this))
     , entries_(*lbFilelist)
+    , boxes_(this)
     , starter_(starter)
     , files_(disk)
     , appDirectory_(std::move(appDirectory))
@@ -125,9 +106,8 @@ frmMain::frmMain(ProgramStarter& starter, const Disk& disk,
     // would show the leading "/" at their end.
     for (QWidget* paths : {static_cast<QWidget*>(lbFilelist), static_cast<QWidget*>(dfDestination)})
         paths->setLayoutDirection(Qt::LeftToRight);
-    // The field's first caret report would otherwise reach screen readers on
-    // the first Tab into it, just before its focus, and they would take the
-    // focus without a word. Later ones come only with a move.
+    // Else the first Tab into the field reports a caret move just before the
+    // focus, and screen readers take it for the focus and say nothing.
     dfDestination->setCursorPosition(0);
 
     layOut(QSize());
@@ -145,8 +125,7 @@ frmMain::frmMain(ProgramStarter& starter, const Disk& disk,
     lbFilelist->setFocus();
     // Only the list takes files.
     dfDestination->installEventFilter(this);
-    // A held key is one press, of Merge and of a box's buttons; Up and Down
-    // move an entry far.
+    // Enter and the access keys held act once; Up and Down held repeat.
     auto* held = new HeldKeys(this);
     held->letRepeat(pbUp);
     held->letRepeat(pbDown);
@@ -193,27 +172,25 @@ void frmMain::place(layout::Placement placement, bool followWidth)
         all[i]->setGeometry(QStyle::visualRect(layoutDirection(), rect(), placement[i]));
 }
 
-void frmMain::lbFilelist_OLEDragDrop(const QStringList& paths, const QStringList& unreadable)
+void frmMain::lbFilelist_OLEDragDrop(const DroppedFiles& files)
 {
-    addFiles({paths, unreadable}, false);
+    addFiles(files, false);
 }
 
 void frmMain::lbFilelist_Paste(const DroppedFiles& files)
 {
-    // Whoever pastes cannot see what the clipboard held: nothing to add is
-    // said, not passed over.
+    // The clipboard cannot be seen: a paste that finds nothing says so.
     if (files.paths.isEmpty() && files.unreadable.isEmpty()) {
-        showLater(tr("The clipboard holds no files. Select them in your file manager and copy "
-                     "them with Ctrl+C, then paste them here with Ctrl+V."));
+        boxes_.showLater(tr("The clipboard holds no files. Select them in your file manager and "
+                            "copy them with Ctrl+C, then paste them here with Ctrl+V."));
         return;
     }
     const int before = entries_.count();
-    addFiles(files, true);
-    const int added = entries_.count() - before;
+    const int added = addFiles(files, true);
     if (added == 0)
         return;
-    // A screen reader follows the list's focus, here to the first pasted
-    // entry, and names it; the selection stays where it was.
+    // Screen readers follow the focus, here to the first pasted entry; the
+    // selection stays where it was.
     lbFilelist->selectionModel()->setCurrentIndex(lbFilelist->model()->index(before, 0),
                                                   QItemSelectionModel::NoUpdate);
     const QString now = QString::number(entries_.count());
@@ -227,50 +204,22 @@ void frmMain::lbFilelist_Paste(const DroppedFiles& files)
             : tr("Added %n file(s); the list holds %1.", nullptr, added).arg(now));
 }
 
-void frmMain::addFiles(const DroppedFiles& files, bool pasted)
+int frmMain::addFiles(const DroppedFiles& files, bool pasted)
 {
     std::vector<std::string> texts;
     texts.reserve(static_cast<std::size_t>(files.paths.size()));
     for (const QString& path : files.paths)
         texts.push_back(path.toStdString());
-
-    QStringList notices;
-    if (const auto n = static_cast<int>(files.unreadable.size()); n > 0) {
-        notices.append(notAdded(pasted ? tr("%n of the pasted files were not added: their names "
-                                            "are not valid UTF-8.",
-                                            nullptr, n)
-                                       : tr("%n of the dropped files were not added: their names "
-                                            "are not valid UTF-8.",
-                                            nullptr, n),
-                                n, files.unreadable));
-    }
+    std::size_t added = 0;
     if (!texts.empty()) {
         if (entries_.count() == 0)
             dfDestination->setText(QString::fromStdString(DestinationRule::apply(texts.front())));
-        const auto added = static_cast<qsizetype>(entries_.addAll(texts));
-        if (const auto n = static_cast<int>(files.paths.size() - added); n > 0) {
-            notices.append(notAdded(
-                (pasted ? tr("%n of the pasted files were not added: the list holds at most %1 "
-                             "files.",
-                             nullptr, n)
-                        : tr("%n of the dropped files were not added: the list holds at most %1 "
-                             "files.",
-                             nullptr, n))
-                    .arg(EntryList::kMaxEntries),
-                n, {QFileInfo(files.paths[added]).fileName()}));
-        }
+        added = entries_.addAll(texts);
     }
-    if (const auto n = static_cast<int>(files.others); n > 0) {
-        //: Such as web addresses, dropped or pasted along with files.
-        notices.append(pasted ? tr("%n of the pasted items were not added: they are not files on "
-                                   "this computer.",
-                                   nullptr, n)
-                              : tr("%n of the dropped items were not added: they are not files "
-                                   "on this computer.",
-                                   nullptr, n));
-    }
-    if (!notices.isEmpty())
-        showLater(notices.join(QStringLiteral("\n\n")));
+    if (const QString told = NotAdded::told(files, static_cast<qsizetype>(added), pasted);
+        !told.isEmpty())
+        boxes_.showLater(told);
+    return static_cast<int>(added);
 }
 
 void frmMain::lbFilelist_KeyDown(int key)
@@ -298,7 +247,7 @@ void frmMain::pbDown_Click()
 
 void frmMain::dfMerge_Click()
 {
-    MergeCommand(starter_, *this, *this, files_)
+    MergeCommand(starter_, boxes_, texts_, *this, files_)
         .run(appDirectory_(), entries_, dfDestination->text().toStdString());
 }
 
@@ -314,10 +263,10 @@ void frmMain::mergeEnded(const MergeReport& report)
     if (--merges_ == 0)
         unsetCursor();
     if (report.failed) {
-        showMessage(report.text);
+        boxes_.showMessage(report.text);
         return;
     }
-    // Whoever cannot see the file appear hears that it did.
+    // Screen readers hear of the file that appears.
     announce(this, QString::fromStdString(report.text));
 }
 
@@ -360,17 +309,9 @@ bool frmMain::event(QEvent* event)
 
 bool frmMain::eventFilter(QObject* watched, QEvent* event)
 {
-    const QEvent::Type type = event->type();
-    // Ctrl+C that no control of a box has taken copies all its words. Keys
-    // are looked at first: every pointer move over the field passes here.
-    if (type == QEvent::KeyPress && static_cast<QKeyEvent*>(event)->matches(QKeySequence::Copy)) {
-        if (auto* box = qobject_cast<QMessageBox*>(watched)) {
-            QGuiApplication::clipboard()->setText(box->text());
-            return true;
-        }
-    }
     // Files dropped into the field would become a garbage output path as
     // their link text; plain text may still be dropped there.
+    const QEvent::Type type = event->type();
     if (watched == dfDestination &&
         (type == QEvent::DragEnter || type == QEvent::DragMove || type == QEvent::Drop) &&
         static_cast<QDropEvent*>(event)->mimeData()->hasUrls()) {
@@ -387,74 +328,6 @@ void frmMain::keyPressEvent(QKeyEvent* event)
         return;
     }
     QWidget::keyPressEvent(event);
-}
-
-std::string frmMain::translate(const char* context, const char* source, const char* disambiguation,
-                               int n) const
-{
-    return QCoreApplication::translate(context, source, disambiguation, n).toStdString();
-}
-
-void frmMain::showMessage(const std::string& text)
-{
-    // A merge may fail while a box is open: its box follows that one rather
-    // than open over it.
-    boxes_.append(QString::fromStdString(text));
-    showBoxes();
-}
-
-void frmMain::showLater(const QString& text)
-{
-    // The source of a drop waits until the drop has returned; so its box
-    // comes once it has, from the event loop.
-    boxes_.append(text);
-    QMetaObject::invokeMethod(this, &frmMain::showBoxes, Qt::QueuedConnection);
-}
-
-void frmMain::setUp(QMessageBox& box, QMessageBox::StandardButton defaultButton)
-{
-    // Paths are shown as they are, never read as markup, and the words can
-    // be copied, to be looked up or reported: all of them with Ctrl+C, as
-    // Qt does it on Windows, or those selected with the mouse and the keys
-    // once clicked. Enter still presses the default button.
-    box.setTextFormat(Qt::PlainText);
-    box.setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
-    box.setDefaultButton(defaultButton);
-#ifndef Q_OS_WIN
-    box.installEventFilter(this);
-#endif
-}
-
-void frmMain::showBoxes()
-{
-    if (boxOpen_)
-        return;
-    boxOpen_ = true;
-    while (!boxes_.isEmpty()) {
-        QMessageBox box(QMessageBox::NoIcon, QString::fromLatin1(kApplicationTitle),
-                        boxes_.takeFirst(), QMessageBox::Ok, this);
-        setUp(box, QMessageBox::Ok);
-        box.exec();
-    }
-    boxOpen_ = false;
-}
-
-bool frmMain::askToReplace(const std::string& question)
-{
-    // The one box with a second button: keeping the file is the default.
-    QMessageBox box(QMessageBox::NoIcon, QString::fromLatin1(kApplicationTitle),
-                    QString::fromStdString(question), QMessageBox::Cancel, this);
-    //: The button that replaces the file at the destination with the merge.
-    const QPushButton* replace = box.addButton(tr("&Replace"), QMessageBox::AcceptRole);
-    setUp(box, QMessageBox::Cancel);
-    box.setEscapeButton(QMessageBox::Cancel);
-    // Boxes that come meanwhile wait for it.
-    const bool open = std::exchange(boxOpen_, true);
-    box.exec();
-    boxOpen_ = open;
-    if (!boxOpen_ && !boxes_.isEmpty())
-        QMetaObject::invokeMethod(this, &frmMain::showBoxes, Qt::QueuedConnection);
-    return box.clickedButton() == replace;
 }
 
 } // namespace ordanex

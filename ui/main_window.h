@@ -5,10 +5,10 @@
 
 #include "core/merge_command.h"
 #include "list_box_entries.h"
+#include "message_boxes.h"
+#include "qt_texts.h"
 #include "window_layout.h"
 
-#include <QMessageBox>
-#include <QStringList>
 #include <QWidget>
 
 #include <array>
@@ -24,16 +24,14 @@ namespace ordanex {
 class FileListBox;
 struct DroppedFiles;
 
-inline constexpr char kApplicationTitle[] = "Ordanex";
-
 // The program's only window: the list of files to merge, the destination,
 // and the buttons that order the list and start the merge.
-class frmMain : public QWidget, private MessageDisplay, private MergeListener {
+class frmMain : public QWidget, private MergeListener {
     Q_OBJECT
 
 public:
     // `appDirectory` is asked anew on every merge.
-    frmMain(ProgramStarter& starter, const Disk& disk, std::function<std::string()> appDirectory,
+    frmMain(ToolStarter& starter, const Disk& disk, std::function<std::string()> appDirectory,
             QWidget* parent = nullptr);
 
     FileListBox* lbFilelist;
@@ -50,9 +48,7 @@ public:
     // caption is whole in the desktop's font; 1 where the font fits.
     double layoutFactor() const { return factor_; }
 
-    // `unreadable` names the dropped files left out because their names
-    // could not be passed on unchanged.
-    void lbFilelist_OLEDragDrop(const QStringList& paths, const QStringList& unreadable);
+    void lbFilelist_OLEDragDrop(const DroppedFiles& files);
     // The Paste key in the list: the clipboard's files, added as a drop of
     // them would be.
     void lbFilelist_Paste(const DroppedFiles& files);
@@ -72,21 +68,11 @@ protected:
     void keyPressEvent(QKeyEvent* event) override;
 
 private:
-    std::string translate(const char* context, const char* source,
-                          const char* disambiguation = nullptr, int n = -1) const override;
-    // A box shown while another is open waits for it to close.
-    void showMessage(const std::string& text) override;
-    // The same, once the event loop is reached.
-    void showLater(const QString& text);
-    void showBoxes();
-    bool askToReplace(const std::string& question) override;
-    // The look and the keys that every box has.
-    void setUp(QMessageBox& box, QMessageBox::StandardButton defaultButton);
     void mergeStarted() override;
     void mergeEnded(const MergeReport& report) override;
     // Adds the files that were dropped or pasted, and tells what was left
-    // out.
-    void addFiles(const DroppedFiles& files, bool pasted);
+    // out; returns how many were added.
+    int addFiles(const DroppedFiles& files, bool pasted);
     std::array<QWidget*, layout::kControls> controls() const;
     // Fits the layout to the controls' fonts and style; the window keeps at
     // least the size `atLeast`.
@@ -99,10 +85,10 @@ private:
     int ruleWidth_ = -1;          // the outer width the resize rule last used
     layout::Placement placement_; // where the controls are, read from the left
     int merges_ = 0;              // merges running
-    QStringList boxes_;           // the texts of the boxes waiting
-    bool boxOpen_ = false;
     ListBoxEntries entries_;
-    ProgramStarter& starter_;
+    MessageBoxes boxes_;
+    QtTexts texts_;
+    ToolStarter& starter_;
     MergeFiles files_; // of the merges that run
     std::function<std::string()> appDirectory_;
 };

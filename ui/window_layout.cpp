@@ -89,11 +89,9 @@ double fitFactor(const Measures& m)
     const auto need = [&factor](int pixels, int designTwips) {
         factor = std::max(factor, pixels * kTwipsPerPixel / designTwips);
     };
-    // A label may grow to the next control on its row; the caption has none,
-    // and keeps its gap to the right edge of the narrowest window. The
-    // window grows with the font for the design's "Destination:"; a longer
-    // word in another language narrows the field instead, as far as where
-    // Merge begins below.
+    // A label may grow up to the control after it, the caption up to the
+    // narrowest window's edge. A translation longer than "Destination:"
+    // narrows the field, as far as Merge's left edge.
     need(m.captionInk + labelGap(m), kMinClientWidth - kDesign[Caption].left());
     need(std::min(m.fieldLabelInk, m.designLabelInk),
          kDesign[Field].left() - kDesign[FieldLabel].left());

@@ -1,7 +1,7 @@
 // SPDX-FileCopyrightText: 2026 The Ordanex developers
 // SPDX-License-Identifier: GPL-3.0-or-later
 
-#include "process_starter.h"
+#include "tool_starter.h"
 
 #include <QString>
 #include <QUtf8StringView>
@@ -49,15 +49,13 @@ HANDLE errorFile()
     return file;
 }
 
-// The end of what the tool wrote there, in whole lines: its last lines say
-// why it failed.
+// The end of what the tool wrote there.
 std::string lastWords(HANDLE file)
 {
-    constexpr LONGLONG kTail = 4096;
     LARGE_INTEGER size{};
     if (file == INVALID_HANDLE_VALUE || !GetFileSizeEx(file, &size))
         return {};
-    const LONGLONG from = std::max<LONGLONG>(0, size.QuadPart - kTail);
+    const LONGLONG from = std::max<LONGLONG>(0, size.QuadPart - kWordsRead);
     std::string words(static_cast<std::size_t>(size.QuadPart - from), '\0');
     OVERLAPPED at{};
     at.Offset = static_cast<DWORD>(from);
@@ -65,9 +63,7 @@ std::string lastWords(HANDLE file)
     DWORD read = 0;
     if (!ReadFile(file, words.data(), static_cast<DWORD>(words.size()), &read, &at))
         read = 0;
-    words.resize(read);
-    if (const auto lineEnd = words.find('\n'); from > 0 && lineEnd != std::string::npos)
-        words.erase(0, lineEnd + 1);
+    words = wholeLines(words.substr(0, read), from > 0);
     // A tool that does not write UTF-8 writes in the system's code page.
     if (!QUtf8StringView(words).isValidUtf8())
         words = QString::fromLocal8Bit(words).toStdString();
@@ -91,7 +87,7 @@ std::string statusName(DWORD code)
 // One started tool, until it ends.
 class Watch final : public QObject {
 public:
-    Watch(HANDLE process, HANDLE errors, ProgramStarter::EndHandler ended, QObject* parent)
+    Watch(HANDLE process, HANDLE errors, ToolStarter::EndHandler ended, QObject* parent)
         : QObject(parent)
         , process_(process)
         , errors_(errors)
@@ -116,15 +112,15 @@ private:
     }
 
     Handle process_, errors_; // closed after the notifier that waits on one
-    ProgramStarter::EndHandler ended_;
+    ToolStarter::EndHandler ended_;
     QWinEventNotifier notifier_;
 };
 
 } // namespace
 
-ToolStarter::ToolStarter() = default;
+LocalToolStarter::LocalToolStarter() = default;
 
-bool ToolStarter::passesUnchanged(std::string_view piece) const
+bool LocalToolStarter::passesUnchanged(std::string_view piece) const
 {
     // A program that reads its command line in the code page gets what
     // Windows makes of it: the "best fit" of each character the code page
@@ -146,15 +142,13 @@ bool ToolStarter::passesUnchanged(std::string_view piece) const
     return !defaulted && back == text;
 }
 
-StartResult ToolStarter::start(const CommandLine& command, EndHandler ended)
+StartResult LocalToolStarter::start(const CommandLine& command, EndHandler ended)
 {
     const std::wstring program = QString::fromStdString(command.arguments.front()).toStdWString();
     std::wstring text = QString::fromStdString(command.text).toStdWString();
-    // A console of its own, shown normally and with the focus: a GUI
-    // program has none to lend it. Its input and output stay with that
-    // console, which makes a handle of its own for each one left empty;
-    // its error output goes to a file of ours, which it inherits and
-    // nothing else.
+    // A console of its own, shown normally with the focus, takes the tool's
+    // input and output; its errors go to a file of ours, the one handle it
+    // inherits.
     STARTUPINFOEXW startup{};
     startup.StartupInfo.cb = sizeof(startup);
     startup.StartupInfo.dwFlags = STARTF_USESHOWWINDOW;

@@ -1,7 +1,7 @@
 // SPDX-FileCopyrightText: 2026 The Ordanex developers
 // SPDX-License-Identifier: GPL-3.0-or-later
 
-#include "process_starter.h"
+#include "tool_starter.h"
 
 #include <QCoreApplication>
 #include <QDir>
@@ -40,9 +40,8 @@ struct Descriptor {
     int release() { return std::exchange(fd, -1); }
 };
 
-// Where the tool's error output goes: a file without a name, so that the
-// tool may write any amount without waiting for a reader, also after this
-// program has ended, and nothing is left behind in any folder.
+// Where the tool's error output goes: a file without a name, which the tool
+// fills without waiting for a reader, also after this program has ended.
 int unnamedFile()
 {
     const QByteArray folder = QFile::encodeName(QDir::tempPath());
@@ -56,27 +55,23 @@ int unnamedFile()
     return fd;
 }
 
-// The end of what the tool wrote there, in whole lines: its last lines say
-// why it failed.
+// The end of what the tool wrote there.
 std::string lastWords(int fd)
 {
-    constexpr off_t kTail = 4096;
     struct stat file {};
     if (fd < 0 || ::fstat(fd, &file) != 0)
         return {};
-    const off_t from = std::max<off_t>(0, file.st_size - kTail);
+    const off_t from = std::max<off_t>(0, file.st_size - kWordsRead);
     std::string words(static_cast<std::size_t>(file.st_size - from), '\0');
     const ssize_t read = ::pread(fd, words.data(), words.size(), from);
     words.resize(read > 0 ? static_cast<std::size_t>(read) : 0);
-    if (const auto lineEnd = words.find('\n'); from > 0 && lineEnd != std::string::npos)
-        words.erase(0, lineEnd + 1);
-    return words;
+    return wholeLines(std::move(words), from > 0);
 }
 
 // One started tool, until it ends and has been reaped.
 class Watch final : public QObject {
 public:
-    Watch(int pidfd, int errors, ProgramStarter::EndHandler ended, QObject* parent)
+    Watch(int pidfd, int errors, ToolStarter::EndHandler ended, QObject* parent)
         : QObject(parent)
         , pidfd_(pidfd)
         , errors_(errors)
@@ -111,13 +106,13 @@ private:
     }
 
     Descriptor pidfd_, errors_; // closed after the notifier that waits on one
-    ProgramStarter::EndHandler ended_;
+    ToolStarter::EndHandler ended_;
     QSocketNotifier notifier_;
 };
 
 } // namespace
 
-ToolStarter::ToolStarter()
+LocalToolStarter::LocalToolStarter()
 {
     // Where whoever started this program ignores SIGCHLD, the system would
     // reap the tool unasked, and how it ended would be lost.
@@ -126,12 +121,12 @@ ToolStarter::ToolStarter()
         std::signal(SIGCHLD, SIG_DFL);
 }
 
-bool ToolStarter::passesUnchanged(std::string_view) const
+bool LocalToolStarter::passesUnchanged(std::string_view) const
 {
     return true; // the bytes are passed as they are
 }
 
-StartResult ToolStarter::start(const CommandLine& command, EndHandler ended)
+StartResult LocalToolStarter::start(const CommandLine& command, EndHandler ended)
 {
     // Each piece is its own argument and no shell sees them, so a quote or
     // a blank inside a path stays part of that path.
