@@ -7,14 +7,21 @@
 
 namespace ordanex {
 
-NamedFile MergeFiles::named(std::string_view path, bool withFolder) const
+NamedFile MergeFiles::named(std::string_view path, bool withFolder, FolderSeen* seen) const
 {
     NamedFile file{std::string(path), look(path), {}};
     // A file that exists is known by its own number; a folder is looked at
-    // only where that is missing, which keeps a long list's look short.
+    // only where that is missing, and once for the files of a list that
+    // lie side by side.
     const std::string_view folder = path.substr(0, fileNameStart(path, style_));
-    if ((withFolder || !file.state.exists()) && !folder.empty())
-        file.folder = look(folder).id;
+    if ((withFolder || !file.state.exists()) && !folder.empty()) {
+        if (!seen)
+            file.folder = look(folder).id;
+        else if (seen->path == folder)
+            file.folder = seen->id;
+        else
+            *seen = {std::string(folder), file.folder = look(folder).id};
+    }
     return file;
 }
 
@@ -23,8 +30,9 @@ MergeUse MergeFiles::lookAtMerge(std::span<const std::string> inputs,
 {
     MergeUse use{{}, named(destination, true)};
     use.inputs.reserve(inputs.size());
+    FolderSeen seen;
     for (const std::string& input : inputs)
-        use.inputs.push_back(named(input, false));
+        use.inputs.push_back(named(input, false, &seen));
     return use;
 }
 

@@ -122,7 +122,12 @@ private:
         MergeUse use;
     };
 
-    NamedFile named(std::string_view path, bool withFolder) const;
+    // The folder last looked at, with its number.
+    struct FolderSeen {
+        std::string path;
+        FileId id;
+    };
+    NamedFile named(std::string_view path, bool withFolder, FolderSeen* seen = nullptr) const;
     bool sameFile(const NamedFile& a, const NamedFile& b) const;
 
     const Disk& disk_;
