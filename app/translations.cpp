@@ -33,19 +33,56 @@ QString programFolder()
     return {};
 }
 
+// Bokmål and Nynorsk are both written Norwegian: a reader of one reads the
+// other.
+QLocale::Language spoken(const QLocale& locale)
+{
+    const QLocale::Language language = locale.language();
+    return language == QLocale::NorwegianBokmal ? QLocale::NorwegianNynorsk : language;
+}
+
 } // namespace
+
+QString Translations::language(const QStringList& asked, const QStringList& translated)
+{
+    for (const QString& tag : asked) {
+        const QLocale wanted(tag);
+        if (wanted.language() == QLocale::English || wanted.language() == QLocale::C)
+            return {};
+        // The language as asked, then as written in another country: Portugal
+        // reads Brazil's Portuguese, Hong Kong Taiwan's Chinese.
+        const QString code = QLocale::languageToCode(wanted.language());
+        for (const QString& name : {wanted.name(), code}) {
+            if (translated.contains(name))
+                return name;
+        }
+        for (const QString& name : translated) {
+            const QLocale other(name);
+            if (spoken(other) == spoken(wanted) && other.script() == wanted.script())
+                return name;
+        }
+    }
+    return {};
+}
 
 Translations::Translations(const QLocale& locale)
 {
     const QString folder = programFolder();
-    const QString prefix = QStringLiteral("_");
     (void)english_.load(QStringLiteral("ordanex_en"), folder);
-    if (locale.language() != QLocale::English && locale.language() != QLocale::C)
-        (void)program_.load(locale, QStringLiteral("ordanex"), prefix, folder);
-    // Windows' packages bring Qt's words along; elsewhere they are the system's.
-    if (!qt_.load(locale, QStringLiteral("qtbase"), prefix, folder))
-        (void)qt_.load(locale, QStringLiteral("qtbase"), prefix,
-                       QLibraryInfo::path(QLibraryInfo::TranslationsPath));
+    QStringList translated;
+    for (const QString& file :
+         QDir(folder).entryList({QStringLiteral("ordanex_*.qm")}, QDir::Files))
+        translated.append(file.mid(8, file.size() - 11));
+    translated.removeOne(QStringLiteral("en"));
+    const QString chosen = language(locale.uiLanguages(), translated);
+    if (chosen.isEmpty())
+        return; // English, Qt's own words included
+    (void)program_.load(QStringLiteral("ordanex_") + chosen, folder);
+    // Qt's words in the same language, so that no box mixes two. Windows'
+    // packages bring them along; elsewhere they are the system's.
+    const QString qt = QStringLiteral("qtbase_") + chosen;
+    if (!qt_.load(qt, folder))
+        (void)qt_.load(qt, QLibraryInfo::path(QLibraryInfo::TranslationsPath));
 }
 
 Translations::~Translations()

@@ -16,6 +16,12 @@ namespace ordanex {
 class Translations {
 public:
     explicit Translations(const QLocale& locale);
+
+    // Which of the `translated` languages (file names, such as "pt_BR") to
+    // speak to whoever asks for `asked` (BCP 47 tags, the first most
+    // wanted): the first asked that one of them is, or is as written in
+    // another country. None where English comes first.
+    static QString language(const QStringList& asked, const QStringList& translated);
     // Takes them out of the application, where they were installed.
     ~Translations();
 

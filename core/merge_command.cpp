@@ -57,6 +57,12 @@ MergeOutcome MergeCommand::run(std::string_view appDirectory, const EntryList& e
         appendQuoted(command.text, entry);
         command.arguments.push_back(std::move(entry));
     }
+    if (destination.empty()) {
+        messages_.showMessage(texts_.translate(
+            "MergeCommand", "The destination is empty. Type the whole path of the file to make, "
+                            "with all its folders."));
+        return MergeOutcome::Rejected;
+    }
     // pdftk takes "-" and "PROMPT" for words of its own, and a relative
     // path for one in whatever folder this program was started from.
     if (!isFullPath(destination, style_)) {

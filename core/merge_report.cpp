@@ -29,10 +29,11 @@ std::string lastLines(std::string_view words)
     while (!lines.empty() && lines.back().find_first_not_of(" \t") == std::string_view::npos)
         lines.pop_back();
     std::string text;
+    // The tool writes English, which reads left to right in any text.
     for (auto it = lines.size() > kWordsLines ? lines.end() - kWordsLines : lines.begin();
          it != lines.end(); ++it) {
         text += '\n';
-        text += *it;
+        text += it->empty() ? std::string() : leftToRight(*it);
     }
     return text;
 }

@@ -13,13 +13,21 @@ std::string fill(std::string_view text, std::initializer_list<std::string_view> 
         const std::size_t place =
             i + 1 < text.size() ? std::size_t(text[i + 1] - '1') : args.size();
         if (text[i] == '%' && place < args.size()) {
-            filled += args.begin()[place];
+            filled += leftToRight(args.begin()[place]);
             ++i;
         } else {
             filled += text[i];
         }
     }
     return filled;
+}
+
+std::string leftToRight(std::string_view text)
+{
+    std::string run = "\u2066"; // LEFT-TO-RIGHT ISOLATE
+    run += text;
+    run += "\u2069"; // POP DIRECTIONAL ISOLATE
+    return run;
 }
 
 } // namespace ordanex

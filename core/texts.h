@@ -21,7 +21,12 @@ public:
 };
 
 // Puts `args` in the places "%1" to "%9" of `text`, in one pass, so that an
-// argument that holds "%2" itself, as a path may, stays as it is.
+// argument that holds "%2" itself, as a path may, stays as it is. Each is
+// set apart as a left-to-right run of its own (LRI ... PDI), so that a path
+// keeps its reading order in a right-to-left text.
 std::string fill(std::string_view text, std::initializer_list<std::string_view> args);
+
+// `text` as a left-to-right run of its own.
+std::string leftToRight(std::string_view text);
 
 } // namespace ordanex

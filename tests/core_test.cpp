@@ -51,8 +51,18 @@ struct Folder {
         while (!fs::create_directory(path));
     }
     ~Folder() { fs::remove_all(path); }
-    std::string operator/(const char* name) const { return (path / name).string(); }
+    // UTF-8 on every system, as the program's paths are.
+    std::string operator/(const char* name) const
+    {
+        return path.string() + (kNativePathStyle == Windows ? "\\" : "/") + name;
+    }
 };
+
+// A value put into a text, set apart to read left to right.
+std::string lr(const std::string& value)
+{
+    return "\u2066" + value + "\u2069";
+}
 
 // Records what the merge job asks of the system; the files are real, the
 // texts are their sources, with the count in its place.
@@ -131,7 +141,7 @@ TEST(MergeCommand, TellsWhyNothingRuns)
     fs::create_directory(dir / "sub");
     const bool windows = kNativePathStyle == Windows;
     const auto box = [](const char* before, const std::string& file, const char* after) {
-        return Entries{before + file + after};
+        return Entries{before + lr(file) + after};
     };
     const Entries equals{"Only ASCI Characters in Inputfilenames allowed! ('=' is not valid)"};
     const Entries same{"The destination is one of the files to merge. Choose another destination."};
@@ -164,11 +174,13 @@ TEST(MergeCommand, TellsWhyNothingRuns)
         {{"/a.pdf", "/b=.pdf"}, "/a.pdf", equals},
         {{dir / "x.pdf", dir / "a.pdf"}, dotA, same},
         {{}, "/o.pdf", {}, Nothing},
-        // pdftk's own words for where to write, and a path from wherever
-        // this program was started.
+        // pdftk's own word for its output, and paths from wherever this
+        // program was started.
+        {{dir / "x.pdf"},
+         "",
+         {"The destination is empty. Type the whole path of the file to make, with all its "
+          "folders."}},
         {{dir / "x.pdf"}, "-", notFull("-")},
-        {{dir / "x.pdf"}, "PROMPT", notFull("PROMPT")},
-        {{dir / "x.pdf"}, "prompt", notFull("prompt")},
         {{dir / "x.pdf"}, "d/out.pdf", notFull("d/out.pdf")},
         {{"C:\\x.pdf"}, "C:o.pdf", notFull("C:o.pdf"), Rejected, Windows},
         {{"C:\\x.pdf"}, "\\o.pdf", notFull("\\o.pdf"), Rejected, Windows},
@@ -237,7 +249,7 @@ TEST(MergeCommand, AsksBeforeReplacingAFileItDidNotMake)
     const Folder dir;
     const std::string out = dir / "asked.pdf";
     std::ofstream(out) << "theirs";
-    const std::string question = "There is already a file at \"" + out +
+    const std::string question = "There is already a file at \"" + lr(out) +
                                  "\". Replace it with this merge? The file there now cannot be "
                                  "brought back.";
     Merge merge;
@@ -260,7 +272,7 @@ TEST(MergeCommand, AsksBeforeReplacingAFileItDidNotMake)
     // none, but after one that failed, and once the file has changed.
     EXPECT_EQ(merge.asked, Entries(4, question));
     EXPECT_EQ(merge.starts.size(), 6u);
-    const std::string merged = "Merged 1 file(s) into asked.pdf.";
+    const std::string merged = "Merged 1 file(s) into " + lr("asked.pdf") + ".";
     EXPECT_EQ(std::vector(merge.told.begin(), merge.told.begin() + 2), Entries(2, merged));
     EXPECT_TRUE(merge.told[2].ends_with("failed: pdftk reported success, but left no new file "
                                         "there.\n\nThe file at the destination is the one that "
@@ -292,7 +304,8 @@ TEST(MergeReport, TellsWhatHappened)
 {
     const FileState none, earlier{FileState::File, {1, 0, 2}, 10, 0},
         other{FileState::File, {1, 0, 2}, 11, 0};
-    const std::string failed = "The merge into \"/d/My%20Report%2.pdf\" failed: pdftk ";
+    const std::string failed =
+        "The merge into \"" + lr("/d/My%20Report%2.pdf") + "\" failed: pdftk ";
     const struct {
         ToolEnd end;
         FileState before, after;
@@ -300,26 +313,29 @@ TEST(MergeReport, TellsWhatHappened)
         std::string text;
         PathStyle style = Unix;
     } cases[] = {
-        {{}, earlier, other, 3, "Merged 3 file(s) into My%20Report%2.pdf."},
+        {{}, earlier, other, 3, "Merged 3 file(s) into " + lr("My%20Report%2.pdf") + "."},
         {{0, 9, "Killed", "1\n2\n3\n4\n5\n6\n7\n8\r\n  9\r\n10\n\n \n", ""},
          none,
          none,
          2,
-         failed + "was ended by signal 9 (Killed).\n\npdftk said:\n3\n4\n5\n6\n7\n8\n  9\n10\n\n"
-                  "No file was made at the destination."},
+         failed + "was ended by signal " + lr("9") + " (" + lr("Killed") + ").\n\npdftk said:\n" +
+             lr("3") + "\n" + lr("4") + "\n" + lr("5") + "\n" + lr("6") + "\n" + lr("7") + "\n" +
+             lr("8") + "\n" + lr("  9") + "\n" + lr("10") +
+             "\n\nNo file was made at the destination."},
         {{2, 0, "", "", ""},
          earlier,
          other,
          2,
-         failed + "ended with status 2.\n\nThe file at the destination may be incomplete."},
+         failed + "ended with status " + lr("2") +
+             ".\n\nThe file at the destination may be incomplete."},
         // Windows' own statuses, as Windows writes them.
         {{-1073741515, 0, "", "", "The DLL was not found."},
          earlier,
          earlier,
          1,
-         failed + "ended with status 0xC0000135 (The DLL was not found.).\n\nThe file at the "
-                  "destination is the one that was there before, unchanged: it is not the result "
-                  "of this merge.",
+         failed + "ended with status " + lr("0xC0000135") + " (" + lr("The DLL was not found.") +
+             ").\n\nThe file at the destination is the one that was there before, unchanged: it "
+             "is not the result of this merge.",
          Windows},
     };
     for (const auto& c : cases) {

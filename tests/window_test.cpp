@@ -24,6 +24,26 @@ namespace fs = std::filesystem;
 
 namespace {
 
+// Whether a button's caption and icon are drawn whole, in the middle of the
+// room its frame leaves.
+bool centred(QAbstractButton* button)
+{
+    QStyleOptionButton option;
+    option.initFrom(button);
+    const QRect room = button->style()
+                           ->subElementRect(QStyle::SE_PushButtonContents, &option, button)
+                           .adjusted(2, 2, -2, -2);
+    const QImage drawn = button->grab().toImage().copy(room);
+    int left = drawn.width(), right = -1;
+    for (int y = 0; y < drawn.height(); ++y) {
+        for (int x = 0; x < drawn.width(); ++x) {
+            if (qGray(drawn.pixel(x, y)) < 96) // ink, not the frame's greys
+                left = std::min(left, x), right = std::max(right, x);
+        }
+    }
+    return right > left && std::abs(left - (drawn.width() - 1 - right)) <= 4;
+}
+
 // Closes message boxes as a user would, once `closing` allows for the text,
 // and keeps their texts, marking a box that is not the program's plain one,
 // with words that can be copied, or not the only one open. The question
@@ -38,7 +58,9 @@ struct Boxes : QTimer {
     {
         connect(this, &QTimer::timeout, [this, closing] {
             auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
-            if (box && closing(box->text())) {
+            // Looked at once it is drawn.
+            if (box && box->windowHandle() && box->windowHandle()->isExposed() &&
+                closing(box->text())) {
                 const auto copied = Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard;
                 const QAbstractButton* cancel = box->button(QMessageBox::Cancel);
                 QTest::keySequence(box->focusWidget() ? box->focusWidget() : box,
@@ -51,6 +73,7 @@ struct Boxes : QTimer {
                     box->textFormat() == Qt::PlainText &&
                     (asked || box->standardButtons() == QMessageBox::Ok) &&
                     (box->textInteractionFlags() & copied) == copied &&
+                    std::ranges::all_of(box->buttons(), centred) &&
                     QGuiApplication::clipboard()->text().contains(box->text()) &&
                     std::ranges::count_if(QApplication::topLevelWidgets(), [](QWidget* top) {
                         return qobject_cast<QMessageBox*>(top) && top->isVisible();
@@ -85,6 +108,8 @@ class WindowTest : public QObject {
     std::unique_ptr<frmMain> w;
 
     static QString text(const fs::path& p) { return QString::fromStdU16String(p.u16string()); }
+    // A value put into a text, set apart to read left to right.
+    static QString lr(const QString& value) { return u'\u2066' + value + u'\u2069'; }
     // The first of this process's children, ended or not; 0 where it has none.
     static int firstChild()
     {
@@ -359,20 +384,24 @@ private slots:
         const QUrl web("https://host.invalid/a.pdf");
         const int copy = Qt::CopyAction, link = Qt::LinkAction, move = Qt::MoveAction;
         const QString badNames = "7 of the dropped files were not added: their names are not "
-                                 "valid UTF-8.\ncaf\uFFFD.pdf\n\uFFFD\uFFFD.pdf\n\uFFFD\n\uFFFD\n"
-                                 "\uFFFD\nand 2 more";
+                                 "valid UTF-8.\n" +
+                                 lr("caf\uFFFD.pdf") + "\n" + lr("\uFFFD\uFFFD.pdf") + "\n" +
+                                 lr("\uFFFD") + "\n" + lr("\uFFFD") + "\n" + lr("\uFFFD") +
+                                 "\nand 2 more";
         const QString overLimit =
-            "1 of the dropped files was not added: its name is not valid UTF-8.\n\uFFFD\n\n"
-            "2 of the dropped files were not added: the list holds at most 32767 files.\n"
-            "first out.pdf\nand 1 more";
+            "1 of the dropped files was not added: its name is not valid UTF-8.\n" + lr("\uFFFD") +
+            "\n\n2 of the dropped files were not added: the list holds at most " + lr("32767") +
+            " files.\n" + lr("first out.pdf") + "\nand 1 more";
         const int ctrlV = (Qt::CTRL | Qt::Key_V).toCombined();
         const int shiftInsert = (Qt::SHIFT | Qt::Key_Insert).toCombined();
         const QString nothing = "The clipboard holds no files. Select them in your file manager "
                                 "and copy them with Ctrl+C, then paste them here with Ctrl+V.";
         const QString notLocal =
             "1 of the pasted items was not added: it is not a file on this computer.";
+        const QString notLocalDropped =
+            "1 of the dropped items was not added: it is not a file on this computer.";
         const QString badPasted =
-            "1 of the pasted files was not added: its name is not valid UTF-8.\n\uFFFD";
+            "1 of the pasted files was not added: its name is not valid UTF-8.\n" + lr("\uFFFD");
         const QList<QUrl> mixed = QList{QUrl("file:///d/caf%E9.pdf"), file("/d/ok.pdf"),
                                         QUrl("file:///e/%E9%C3.pdf"), file("/d/\uFFFD.pdf")} +
                                   bad;
@@ -390,14 +419,7 @@ private slots:
             {one, link | move, link, false, false, 1, "/d/one_Out.pdf", ""},
             {one, move, 0, false, false, 0, "typed", ""},
             {{web}, copy, 0, false, false, 0, "typed", ""},
-            {{web, one[0]},
-             copy,
-             copy,
-             false,
-             false,
-             1,
-             "/d/one_Out.pdf",
-             "1 of the dropped items was not added: it is not a file on this computer."},
+            {{web, one[0]}, copy, copy, false, false, 1, "/d/one_Out.pdf", notLocalDropped},
             {one, copy, 0, true, false, 0, "typed", ""},
             {{}, copy, copy, true, false, 0, "typedplain", ""},
             {mixed, copy, copy, false, false, 2, "/d/ok_Out.pdf", badNames},
@@ -436,62 +458,66 @@ private slots:
     // mirrored. C and English are the design's words.
     void languages()
     {
-        const QString nothing = "The clipboard holds no files. Select them in your file manager "
-                                "and copy them with Ctrl+C, then paste them here with Ctrl+V.";
         const QStringList dropped{"1 of the dropped files was not added",
                                   "2 of the dropped files were not added",
-                                  "5 of the dropped files were not added"};
+                                  "7 of the dropped files were not added"};
         const struct {
             const char* locale;
-            QString merge, label, box, ok;
-            QStringList plurals = {}; // of 1, 2 and 5 names left out of a drop
+            QString merge, label, ok, more; // after the first five of seven names
+            bool rightToLeft = false;
+            QStringList plurals = {}; // of 1, 2 and 7 names left out of a drop
         } cases[] = {
-            {"C", "&Merge", "Destination:", nothing, "OK", dropped},
-            {"en_US", "&Merge", "Destination:", nothing, "OK", dropped},
-            {"de_DE", "&Verbinden", "Zieldatei:",
-             "Die Zwischenablage enthält keine Dateien. Wählen Sie sie in Ihrer Dateiverwaltung "
-             "aus, kopieren Sie sie mit Strg+C und fügen Sie sie hier mit Strg+V ein.",
-             "OK"},
+            {"C", "&Merge", "Destination:", "OK", "and 2 more", false, dropped},
+            {"de_DE", "&Verbinden", "Ziel:", "OK", "und 2 weitere"},
             {"pl_PL",
              "&Połącz",
-             "Plik docelowy:",
-             "Schowek nie zawiera plików. Zaznacz je w menedżerze plików i skopiuj skrótem "
-             "Ctrl+C, a następnie wklej tutaj skrótem Ctrl+V.",
+             "Miejsce docelowe:",
              "OK",
+             "i 2 inne",
+             false,
              {"1 upuszczony plik nie został dodany", "2 upuszczone pliki nie zostały dodane",
-              "5 upuszczonych plików nie zostało dodanych"}},
-            {"ar_EG", "&دمج", "الوجهة:",
-             "لا تحتوي الحافظة على ملفات. حدّدها في مدير الملفات وانسخها باستخدام Ctrl+C، ثم "
-             "الصقها هنا باستخدام Ctrl+V.",
-             "حسنًا"},
+              "7 upuszczonych plików nie zostało dodanych"}},
+            {"ar_EG", "&دمج", "الوجهة:", "حسنًا", "و2 أخرى", true},
+            {"he_IL", "&מיזוג", "יעד:", "אישור", "ועוד 2", true},
+            // Where a language has no file of its own, the nearest: Qt's words with it.
+            {"pt_PT", "&Mesclar", "Destino:", "OK", "e mais 2"},
+            {"zh_HK", "合併(&M)", "目的地：", "確定", "以及其他 2 個"},
         };
-        const QList<QUrl> bad(5, QUrl("file:///d/%FF"));
+        const QList<QUrl> bad(7, QUrl("file:///d/%FF"));
         for (const auto& c : cases) {
             speak(c.locale);
             make();
             showActive();
             wholeAndClear();
             Boxes boxes;
-            drag(w->lbFilelist, {}, Qt::CopyAction, (Qt::CTRL | Qt::Key_V).toCombined());
-            for (qsizetype n : {1, 2, 5})
+            for (qsizetype n : {1, 2, 7})
                 drag(w->lbFilelist->viewport(), bad.first(n));
-            QTRY_COMPARE(boxes.texts.size(), 4);
+            QTRY_COMPARE(boxes.texts.size(), 3);
             QStringList plurals;
-            for (const QString& box : boxes.texts.mid(1))
+            for (const QString& box : boxes.texts)
                 plurals.append(box.section(':', 0, 0));
-            QCOMPARE(std::tuple(w->dfMerge->text(), w->Label2->text(), boxes.texts[0],
-                                boxes.buttons[0], w->lbFilelist->x() > w->pbUp->x()),
-                     std::tuple(c.merge, c.label, c.box, c.ok, c.locale[0] == 'a'));
+            QCOMPARE(std::tuple(w->dfMerge->text(), w->Label2->text(), boxes.buttons[0],
+                                boxes.texts[2].section('\n', -1),
+                                w->lbFilelist->x() > w->pbUp->x()),
+                     std::tuple(c.merge, c.label, c.ok, c.more, c.rightToLeft));
             QVERIFY(c.plurals.isEmpty() || plurals == c.plurals);
         }
         // Every caption whole in the other languages too.
-        for (const char* locale : {"fr", "es", "it", "pt_BR", "nl", "ru", "uk", "ja", "zh_CN"}) {
+        for (const char* locale :
+             {"bg", "ca", "cs", "da", "es", "fa",    "fi", "fr", "gd", "hr", "hu",    "it",
+              "ja", "ko", "lv", "nl", "nn", "pt_BR", "ru", "sk", "tr", "uk", "zh_CN", "zh_TW"}) {
             speak(locale);
             make();
             showActive();
             wholeAndClear();
         }
         speak("C");
+        // The desktop's first language that Ordanex speaks, or its nearest;
+        // English where English comes first.
+        const std::pair<QStringList, QString> asked[] = {
+            {{"he", "he-IL", "de", "de-DE"}, "de"}, {{"nb-NO", "nb"}, "nn"}, {{"en-GB", "de"}, ""}};
+        for (const auto& [tags, chosen] : asked)
+            QCOMPARE(Translations::language(tags, {"de", "nn"}), chosen);
     }
 
     // Under X, the tip, and the list following the window manager's frame,
@@ -557,8 +583,9 @@ private slots:
         window.dfDestination->setText(text(work / "killed.pdf"));
         QTest::mouseClick(window.dfMerge, Qt::LeftButton);
         QTRY_COMPARE(boxes.texts,
-                     QStringList{"The merge tool \"" + text(tool) + "\" could not be started: " +
-                                 (windows ? "File not found." : "No such file or directory")});
+                     QStringList{"The merge tool \"" + lr(text(tool)) +
+                                 "\" could not be started: " +
+                                 lr(windows ? "File not found." : "No such file or directory")});
 #ifndef _WIN32
         // The real pdftk, once the tool has written more error output than
         // is read (but for one merge, whose few words are read whole), and
@@ -603,10 +630,11 @@ private slots:
             QTest::mouseClick(window.dfMerge, Qt::LeftButton);
         }
         const auto busy = [](const fs::path& file) {
-            return "A merge is still working on \"" + text(file) +
+            return "A merge is still working on \"" + lr(text(file)) +
                    "\". Merge again once it has ended.";
         };
-        const QString asked = "ASKED: There is already a file at \"" + text(work / "earlier.pdf") +
+        const QString asked = "ASKED: There is already a file at \"" +
+                              lr(text(work / "earlier.pdf")) +
                               "\". Replace it with this merge? The file there now cannot be "
                               "brought back.";
         QCOMPARE(boxes.texts.mid(2), (QStringList{busy(merged), busy(data / "one-page.pdf"),
@@ -619,16 +647,18 @@ private slots:
         for (const QString& box : boxes.texts.filter(QRegularExpression("^The merge into")))
             gists.append(box.section('\n', 0, 0) + ' ' + box.section("\n\n", -1));
         gists.sort();
-        const QString into = "The merge into \"" + text(work);
-        QCOMPARE(gists,
-                 (QStringList{into + "/earlier.pdf\" failed: pdftk ended with status 1. The file "
-                                     "at the destination is the one that was there before, "
-                                     "unchanged: it is not the result of this merge.",
-                              into + "/killed.pdf\" failed: pdftk was ended by signal 9 "
-                                     "(Killed). No file was made at the destination.",
-                              into + "/none/out.pdf\" failed: pdftk ended with status 1. No "
-                                     "file was made at the destination."}));
-        QCOMPARE(boxes.texts.filter("\n\npdftk said:\nError: ").size(), 2);
+        const auto into = [&](const char* file) {
+            return "The merge into \"" + lr(text(work) + file) + "\" failed: pdftk ";
+        };
+        QCOMPARE(gists, (QStringList{into("/earlier.pdf") + "ended with status " + lr("1") +
+                                         ". The file at the destination is the one that was "
+                                         "there before, unchanged: it is not the result of this "
+                                         "merge.",
+                                     into("/killed.pdf") + "was ended by signal " + lr("9") + " (" +
+                                         lr("Killed") + "). No file was made at the destination.",
+                                     into("/none/out.pdf") + "ended with status " + lr("1") +
+                                         ". No file was made at the destination."}));
+        QCOMPARE(boxes.texts.filter("\n\npdftk said:\n\u2066Error: ").size(), 2);
         // The first merge's file is whole, and the file kept is byte for
         // byte what it was.
         const auto bytes = [](const fs::path& file) {

@@ -85,6 +85,8 @@ if command -v import >/dev/null; then
 fi
 
 dos() { winepath -w "$1" 2>/dev/null; }
+# A value in a box's text reads left to right between these (LRI, PDI).
+lri=$(printf '\342\201\246') pdi=$(printf '\342\201\251')
 # Waits for the recorder, and compares the command it was started with to
 # the tool, the given files in their order and the destination.
 #   recorded WHY_NONE FILE...
@@ -143,7 +145,7 @@ xdotool key Return
 sleep 0.5
 [ -e "$folder/pdftk.exe.txt" ] && fail "pdftk.exe was started with a name that the code page lacks"
 echo "the box: $said"
-[[ $said == *"pdftk on Windows cannot read the name \"$(dos "$lacking")\": some of its characters are not in this system's code page."* ]] \
+[[ $said == *"pdftk on Windows cannot read the name \"$lri$(dos "$lacking")$pdi\": some of its characters are not in this system's code page."* ]] \
   || fail "the box does not name the file that the code page lacks"
 # Removed from the list, the other names go through as they are.
 xdotool windowactivate --sync "$window" key End Delete Return
@@ -169,10 +171,10 @@ xdotool keydown Return
 sleep 0.5
 xdotool keyup Return
 echo "the box: $said"
-expected="The merge into \"$(dos "$work")\\with blank ü_Out.pdf\" failed: pdftk ended with status 3.
+expected="The merge into \"$lri$(dos "$work")\\with blank ü_Out.pdf$pdi\" failed: pdftk ended with status ${lri}3$pdi.
 
 pdftk said:
-Error: made to fail
+${lri}Error: made to fail$pdi
 
 The file at the destination is the one that was there before, unchanged: it is not the result of this merge."
 [[ $said == *"$expected"* ]] || fail "the box does not say so"
@@ -191,7 +193,7 @@ xdotool keydown Return
 sleep 0.5
 xdotool keyup Return
 echo "the box: $said"
-[[ $said == *"failed: pdftk ended with status 0xC0000135"* ]] || fail "the box does not give the status as Windows writes it"
+[[ $said == *"failed: pdftk ended with status ${lri}0xC0000135$pdi"* ]] || fail "the box does not give the status as Windows writes it"
 cp "$recorder" "$folder/pdftk.exe"
 echo "windows-exe: a tool without its DLL was told by the system's code"
 

@@ -45,6 +45,10 @@
         <source>The destination &quot;%1&quot; is not a file but a device, a pipe or a socket. Choose another destination.</source>
         <translation>الوجهة «%1» ليست ملفًا بل جهاز أو أنبوب أو مقبس. اختر وجهة أخرى.</translation>
     </message>
+    <message>
+        <source>The destination is empty. Type the whole path of the file to make, with all its folders.</source>
+        <translation>الوجهة فارغة. اكتب المسار الكامل للملف المراد إنشاؤه، بكل مجلداته.</translation>
+    </message>
 </context>
 <context>
     <name>MergeReport</name>

@@ -45,6 +45,10 @@
         <source>The destination &quot;%1&quot; is not a file but a device, a pipe or a socket. Choose another destination.</source>
         <translation>Das Ziel „%1“ ist keine Datei, sondern ein Gerät, eine Pipe oder ein Socket. Wählen Sie ein anderes Ziel.</translation>
     </message>
+    <message>
+        <source>The destination is empty. Type the whole path of the file to make, with all its folders.</source>
+        <translation>Das Ziel ist leer. Geben Sie den ganzen Pfad der zu erstellenden Datei mit allen Ordnern ein.</translation>
+    </message>
 </context>
 <context>
     <name>MergeReport</name>
@@ -58,20 +62,20 @@
     </message>
     <message>
         <source>The merge into &quot;%1&quot; failed: pdftk reported success, but left no new file there.</source>
-        <translation>Das Verbinden zu „%1“ ist fehlgeschlagen: pdftk meldete Erfolg, hat dort aber keine neue Datei hinterlassen.</translation>
+        <translation>Die Dateien konnten nicht zu „%1“ verbunden werden: pdftk meldete Erfolg, hat dort aber keine neue Datei hinterlassen.</translation>
     </message>
     <message>
         <source>The merge into &quot;%1&quot; failed: pdftk ended with status %2.</source>
-        <translation>Das Verbinden zu „%1“ ist fehlgeschlagen: pdftk endete mit Status %2.</translation>
+        <translation>Die Dateien konnten nicht zu „%1“ verbunden werden: pdftk endete mit Status %2.</translation>
     </message>
     <message>
         <source>The merge into &quot;%1&quot; failed: pdftk was ended by signal %2.</source>
-        <translation>Das Verbinden zu „%1“ ist fehlgeschlagen: pdftk wurde durch Signal %2 beendet.</translation>
+        <translation>Die Dateien konnten nicht zu „%1“ verbunden werden: pdftk wurde durch Signal %2 beendet.</translation>
     </message>
     <message>
         <source>The merge into &quot;%1&quot; failed: pdftk was ended by signal %2 (%3).</source>
         <extracomment>%3 is the system&apos;s name for the signal.</extracomment>
-        <translation>Das Verbinden zu „%1“ ist fehlgeschlagen: pdftk wurde durch Signal %2 (%3) beendet.</translation>
+        <translation>Die Dateien konnten nicht zu „%1“ verbunden werden: pdftk wurde durch Signal %2 (%3) beendet.</translation>
     </message>
     <message>
         <source>pdftk said:</source>
@@ -93,7 +97,7 @@
     <message>
         <source>The merge into &quot;%1&quot; failed: pdftk ended with status %2 (%3).</source>
         <extracomment>%3 is the system&apos;s words for the status.</extracomment>
-        <translation>Das Verbinden zu „%1“ ist fehlgeschlagen: pdftk endete mit Status %2 (%3).</translation>
+        <translation>Die Dateien konnten nicht zu „%1“ verbunden werden: pdftk endete mit Status %2 (%3).</translation>
     </message>
 </context>
 <context>
@@ -203,7 +207,7 @@ Um es ohne eine zu starten, verwenden Sie Xvfb: xvfb-run -a ordanex
     <message>
         <source>Destination:</source>
         <extracomment>The label of the field that holds the path of the file to make.</extracomment>
-        <translation>Zieldatei:</translation>
+        <translation>Ziel:</translation>
     </message>
     <message>
         <source>&amp;Merge</source>

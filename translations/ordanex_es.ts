@@ -45,6 +45,10 @@
         <source>The destination &quot;%1&quot; is not a file but a device, a pipe or a socket. Choose another destination.</source>
         <translation>El destino «%1» no es un archivo sino un dispositivo, una tubería o un socket. Elija otro destino.</translation>
     </message>
+    <message>
+        <source>The destination is empty. Type the whole path of the file to make, with all its folders.</source>
+        <translation>El destino está vacío. Escriba la ruta entera del archivo que se va a crear, con todas sus carpetas.</translation>
+    </message>
 </context>
 <context>
     <name>MergeReport</name>

@@ -45,6 +45,10 @@
         <source>The destination &quot;%1&quot; is not a file but a device, a pipe or a socket. Choose another destination.</source>
         <translation>La destination «&#xa0;%1&#xa0;» n’est pas un fichier mais un périphérique, un tube ou un socket. Choisissez une autre destination.</translation>
     </message>
+    <message>
+        <source>The destination is empty. Type the whole path of the file to make, with all its folders.</source>
+        <translation>La destination est vide. Saisissez le chemin entier du fichier à créer, avec tous ses dossiers.</translation>
+    </message>
 </context>
 <context>
     <name>MergeReport</name>

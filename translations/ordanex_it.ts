@@ -45,6 +45,10 @@
         <source>The destination &quot;%1&quot; is not a file but a device, a pipe or a socket. Choose another destination.</source>
         <translation>La destinazione «%1» non è un file ma un dispositivo, una pipe o un socket. Scegli un’altra destinazione.</translation>
     </message>
+    <message>
+        <source>The destination is empty. Type the whole path of the file to make, with all its folders.</source>
+        <translation>La destinazione è vuota. Digita il percorso intero del file da creare, con tutte le sue cartelle.</translation>
+    </message>
 </context>
 <context>
     <name>MergeReport</name>

@@ -45,6 +45,10 @@
         <source>The destination &quot;%1&quot; is not a file but a device, a pipe or a socket. Choose another destination.</source>
         <translation>出力先「%1」はファイルではなく、デバイス、パイプ、またはソケットです。別の出力先を選んでください。</translation>
     </message>
+    <message>
+        <source>The destination is empty. Type the whole path of the file to make, with all its folders.</source>
+        <translation>出力先が空です。作成するファイルのパスを、すべてのフォルダーを含めて入力してください。</translation>
+    </message>
 </context>
 <context>
     <name>MergeReport</name>

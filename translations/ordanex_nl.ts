@@ -45,6 +45,10 @@
         <source>The destination &quot;%1&quot; is not a file but a device, a pipe or a socket. Choose another destination.</source>
         <translation>De bestemming ‘%1’ is geen bestand maar een apparaat, een pipe of een socket. Kies een andere bestemming.</translation>
     </message>
+    <message>
+        <source>The destination is empty. Type the whole path of the file to make, with all its folders.</source>
+        <translation>De bestemming is leeg. Typ het hele pad van het te maken bestand, met al zijn mappen.</translation>
+    </message>
 </context>
 <context>
     <name>MergeReport</name>
@@ -203,7 +207,7 @@ Gebruik Xvfb om het zonder bureaublad te starten: xvfb-run -a ordanex
     <message>
         <source>Destination:</source>
         <extracomment>The label of the field that holds the path of the file to make.</extracomment>
-        <translation>Doelbestand:</translation>
+        <translation>Bestemming:</translation>
     </message>
     <message>
         <source>&amp;Merge</source>

@@ -14,7 +14,7 @@
     </message>
     <message>
         <source>The destination is one of the files to merge. Choose another destination.</source>
-        <translation>Plik docelowy jest jednym z plików do połączenia. Wybierz inny plik docelowy.</translation>
+        <translation>Miejsce docelowe jest jednym z plików do połączenia. Wybierz inne miejsce docelowe.</translation>
     </message>
     <message>
         <source>A merge is still working on &quot;%1&quot;. Merge again once it has ended.</source>
@@ -44,6 +44,10 @@
     <message>
         <source>The destination &quot;%1&quot; is not a file but a device, a pipe or a socket. Choose another destination.</source>
         <translation>Miejsce docelowe „%1” nie jest plikiem, lecz urządzeniem, potokiem lub gniazdem. Wybierz inne miejsce docelowe.</translation>
+    </message>
+    <message>
+        <source>The destination is empty. Type the whole path of the file to make, with all its folders.</source>
+        <translation>Miejsce docelowe jest puste. Wpisz całą ścieżkę tworzonego pliku, ze wszystkimi folderami.</translation>
     </message>
 </context>
 <context>
@@ -211,7 +215,7 @@ Aby uruchomić go bez niego, użyj Xvfb: xvfb-run -a ordanex
     <message>
         <source>Destination:</source>
         <extracomment>The label of the field that holds the path of the file to make.</extracomment>
-        <translation>Plik docelowy:</translation>
+        <translation>Miejsce docelowe:</translation>
     </message>
     <message>
         <source>&amp;Merge</source>

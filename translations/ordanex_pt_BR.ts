@@ -45,6 +45,10 @@
         <source>The destination &quot;%1&quot; is not a file but a device, a pipe or a socket. Choose another destination.</source>
         <translation>O destino &quot;%1&quot; não é um arquivo, mas um dispositivo, um pipe ou um socket. Escolha outro destino.</translation>
     </message>
+    <message>
+        <source>The destination is empty. Type the whole path of the file to make, with all its folders.</source>
+        <translation>O destino está vazio. Digite o caminho inteiro do arquivo a criar, com todas as suas pastas.</translation>
+    </message>
 </context>
 <context>
     <name>MergeReport</name>

@@ -14,7 +14,7 @@
     </message>
     <message>
         <source>The destination is one of the files to merge. Choose another destination.</source>
-        <translation>Файл назначения — один из объединяемых файлов. Выберите другое назначение.</translation>
+        <translation>Назначение — один из объединяемых файлов. Выберите другое назначение.</translation>
     </message>
     <message>
         <source>A merge is still working on &quot;%1&quot;. Merge again once it has ended.</source>
@@ -44,6 +44,10 @@
     <message>
         <source>The destination &quot;%1&quot; is not a file but a device, a pipe or a socket. Choose another destination.</source>
         <translation>Назначение «%1» — не файл, а устройство, канал или сокет. Выберите другое назначение.</translation>
+    </message>
+    <message>
+        <source>The destination is empty. Type the whole path of the file to make, with all its folders.</source>
+        <translation>Назначение не указано. Введите путь к создаваемому файлу целиком, со всеми папками.</translation>
     </message>
 </context>
 <context>
@@ -81,15 +85,15 @@
     </message>
     <message>
         <source>No file was made at the destination.</source>
-        <translation>Файл назначения не был создан.</translation>
+        <translation>В назначении не был создан файл.</translation>
     </message>
     <message>
         <source>The file at the destination is the one that was there before, unchanged: it is not the result of this merge.</source>
-        <translation>Файл назначения — тот, что был там раньше, без изменений: это не результат этого объединения.</translation>
+        <translation>Файл в назначении — тот, что был там раньше, без изменений: это не результат этого объединения.</translation>
     </message>
     <message>
         <source>The file at the destination may be incomplete.</source>
-        <translation>Файл назначения может быть неполным.</translation>
+        <translation>Файл в назначении может быть неполным.</translation>
     </message>
     <message>
         <source>The merge into &quot;%1&quot; failed: pdftk ended with status %2 (%3).</source>
@@ -211,7 +215,7 @@ To run it without one, start it under Xvfb: xvfb-run -a ordanex
     <message>
         <source>Destination:</source>
         <extracomment>The label of the field that holds the path of the file to make.</extracomment>
-        <translation>Файл назначения:</translation>
+        <translation>Назначение:</translation>
     </message>
     <message>
         <source>&amp;Merge</source>

@@ -14,7 +14,7 @@
     </message>
     <message>
         <source>The destination is one of the files to merge. Choose another destination.</source>
-        <translation>Файл призначення — один із файлів для об’єднання. Виберіть інше призначення.</translation>
+        <translation>Призначення — один із файлів для об’єднання. Виберіть інше призначення.</translation>
     </message>
     <message>
         <source>A merge is still working on &quot;%1&quot;. Merge again once it has ended.</source>
@@ -44,6 +44,10 @@
     <message>
         <source>The destination &quot;%1&quot; is not a file but a device, a pipe or a socket. Choose another destination.</source>
         <translation>Призначення «%1» — не файл, а пристрій, канал або сокет. Виберіть інше призначення.</translation>
+    </message>
+    <message>
+        <source>The destination is empty. Type the whole path of the file to make, with all its folders.</source>
+        <translation>Призначення порожнє. Введіть увесь шлях до файлу, який треба створити, з усіма теками.</translation>
     </message>
 </context>
 <context>
@@ -81,15 +85,15 @@
     </message>
     <message>
         <source>No file was made at the destination.</source>
-        <translation>Файл призначення не створено.</translation>
+        <translation>У призначенні не створено файлу.</translation>
     </message>
     <message>
         <source>The file at the destination is the one that was there before, unchanged: it is not the result of this merge.</source>
-        <translation>Файл призначення — той, що був там раніше, без змін: це не результат цього об’єднання.</translation>
+        <translation>Файл у призначенні — той, що був там раніше, без змін: це не результат цього об’єднання.</translation>
     </message>
     <message>
         <source>The file at the destination may be incomplete.</source>
-        <translation>Файл призначення може бути неповним.</translation>
+        <translation>Файл у призначенні може бути неповним.</translation>
     </message>
     <message>
         <source>The merge into &quot;%1&quot; failed: pdftk ended with status %2 (%3).</source>
@@ -211,7 +215,7 @@ To run it without one, start it under Xvfb: xvfb-run -a ordanex
     <message>
         <source>Destination:</source>
         <extracomment>The label of the field that holds the path of the file to make.</extracomment>
-        <translation>Файл призначення:</translation>
+        <translation>Призначення:</translation>
     </message>
     <message>
         <source>&amp;Merge</source>

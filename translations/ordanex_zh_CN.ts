@@ -45,6 +45,10 @@
         <source>The destination &quot;%1&quot; is not a file but a device, a pipe or a socket. Choose another destination.</source>
         <translation>目标“%1”不是文件，而是设备、管道或套接字。请选择其他目标。</translation>
     </message>
+    <message>
+        <source>The destination is empty. Type the whole path of the file to make, with all its folders.</source>
+        <translation>目标为空。请输入要创建的文件的完整路径，包括所有文件夹。</translation>
+    </message>
 </context>
 <context>
     <name>MergeReport</name>
@@ -195,7 +199,7 @@ To run it without one, start it under Xvfb: xvfb-run -a ordanex
     <message>
         <source>Destination:</source>
         <extracomment>The label of the field that holds the path of the file to make.</extracomment>
-        <translation>目标文件：</translation>
+        <translation>目标：</translation>
     </message>
     <message>
         <source>&amp;Merge</source>

@@ -4,6 +4,7 @@
 #include "dropped_files.h"
 
 #include "core/entry_list.h"
+#include "qt_texts.h"
 
 #include <QDir>
 #include <QFileInfo>
@@ -23,7 +24,7 @@ QString named(QString told, qsizetype count, const QStringList& names)
     constexpr qsizetype kNamesShown = 5;
     const qsizetype shown = std::min(kNamesShown, names.size());
     for (const QString& name : names.first(shown))
-        told += u'\n' + name;
+        told += u'\n' + leftToRight(name);
     if (const auto more = static_cast<int>(count - shown); more > 0)
         //: After the names of the first few files left out.
         told += u'\n' + NotAdded::tr("and %n more", nullptr, more);
@@ -77,7 +78,7 @@ QString NotAdded::told(const DroppedFiles& files, qsizetype added, bool pasted)
                     : tr("%n of the dropped files were not added: the list holds at most %1 "
                          "files.",
                          nullptr, n))
-                .arg(EntryList::kMaxEntries),
+                .arg(leftToRight(QString::number(EntryList::kMaxEntries))),
             n, {QFileInfo(files.paths[added]).fileName()}));
     }
     if (const auto n = static_cast<int>(files.others); n > 0) {

@@ -193,15 +193,14 @@ void frmMain::lbFilelist_Paste(const DroppedFiles& files)
     // selection stays where it was.
     lbFilelist->selectionModel()->setCurrentIndex(lbFilelist->model()->index(before, 0),
                                                   QItemSelectionModel::NoUpdate);
-    const QString now = QString::number(entries_.count());
+    const QString now = leftToRight(QString::number(entries_.count()));
     //: For screen readers, after a paste: %1 is the name of the file pasted,
     //: %2 the number of files now in the list.
-    announce(
-        lbFilelist,
-        added == 1
-            ? tr("Added %1; the list holds %2.").arg(QFileInfo(files.paths.front()).fileName(), now)
-            //: For screen readers, after a paste of several files.
-            : tr("Added %n file(s); the list holds %1.", nullptr, added).arg(now));
+    announce(lbFilelist, added == 1
+                             ? tr("Added %1; the list holds %2.")
+                                   .arg(leftToRight(QFileInfo(files.paths.front()).fileName()), now)
+                             //: For screen readers, after a paste of several files.
+                             : tr("Added %n file(s); the list holds %1.", nullptr, added).arg(now));
 }
 
 int frmMain::addFiles(const DroppedFiles& files, bool pasted)

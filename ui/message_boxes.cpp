@@ -63,6 +63,11 @@ void MessageBoxes::setUp(QMessageBox& box, QMessageBox::StandardButton defaultBu
     box.setTextFormat(Qt::PlainText);
     box.setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
     box.setDefaultButton(defaultButton);
+    // Right to left, Qt draws a button's caption over its icon, at its edge.
+    if (box.layoutDirection() == Qt::RightToLeft) {
+        for (QAbstractButton* button : box.buttons())
+            button->setIcon({});
+    }
 #ifndef Q_OS_WIN
     box.installEventFilter(this); // Qt copies a box's words itself on Windows
 #endif
