@@ -69,11 +69,12 @@ Translations::Translations(const QLocale& locale)
 {
     const QString folder = programFolder();
     (void)english_.load(QStringLiteral("ordanex_en"), folder);
+    // Name filters would wake a regular expression engine at every start.
     QStringList translated;
-    for (const QString& file :
-         QDir(folder).entryList({QStringLiteral("ordanex_*.qm")}, QDir::Files))
-        translated.append(file.mid(8, file.size() - 11));
-    translated.removeOne(QStringLiteral("en"));
+    for (const QString& file : QDir(folder).entryList(QDir::Files, QDir::NoSort)) {
+        if (file.startsWith(u"ordanex_") && file.endsWith(u".qm") && file != u"ordanex_en.qm")
+            translated.append(file.mid(8, file.size() - 11));
+    }
     const QString chosen = language(locale.uiLanguages(), translated);
     if (chosen.isEmpty())
         return; // English, Qt's own words included

@@ -33,7 +33,9 @@ struct BoxTimes : QObject {
         auto* box = qobject_cast<QMessageBox*>(watched);
         if (box && event->type() == QEvent::Show) {
             const auto now = std::chrono::system_clock::now().time_since_epoch();
-            const QString said = box->text().section(QStringLiteral("\n\n"), 1, 1).section('\n', 1);
+            // pdftk's line, set apart to read left to right.
+            QString said = box->text().section(QStringLiteral("\n\n"), 1, 1).section('\n', 1);
+            said.remove(QChar(0x2066)).remove(QChar(0x2069));
             const auto ended = std::chrono::nanoseconds(said.toLongLong());
             times.push_back(std::chrono::duration<double, std::milli>(now - ended).count());
             QTimer::singleShot(0, box, &QMessageBox::accept);

@@ -51,5 +51,6 @@ fi
 
 scripts/install-deps.sh bench
 cmake -S . -B build/release -DCMAKE_BUILD_TYPE=Release >/dev/null
-cmake --build build/release --parallel 2 --target ordanex minimal_window map_timer drop_bench merge_end_bench >/dev/null
+cmake --build build/release --parallel 2 --target ordanex translations minimal_window map_timer drop_bench \
+  merge_end_bench >/dev/null
 xvfb-run -a -s "-screen 0 1024x768x24" "$0" --under-xvfb "$rounds"

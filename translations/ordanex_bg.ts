@@ -212,17 +212,17 @@ To run it without one, start it under Xvfb: xvfb-run -a ordanex
     <message>
         <source>&amp;Merge</source>
         <extracomment>A button. The letters after &quot;&amp;&quot; are access keys (Alt+letter); keep them apart among Merge, Up and Down.</extracomment>
-        <translation>&amp;Обединяване</translation>
+        <translation>&amp;Обедини</translation>
     </message>
     <message>
         <source>&amp;Up</source>
         <extracomment>A button that moves the selected file one place up the list.</extracomment>
-        <translation>На&amp;горе</translation>
+        <translation>&amp;Горе</translation>
     </message>
     <message>
         <source>&amp;Down</source>
         <extracomment>A button that moves the selected file one place down the list.</extracomment>
-        <translation>На&amp;долу</translation>
+        <translation>&amp;Долу</translation>
     </message>
     <message>
         <source>Drop files here from the file manager, or copy them there and paste them here with Ctrl+V.</source>

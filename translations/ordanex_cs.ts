@@ -210,7 +210,7 @@ Chcete-li ho spustit bez něj, použijte Xvfb: xvfb-run -a ordanex
     <message>
         <source>List of PDF Files to Merge (Drop Files here)</source>
         <extracomment>The caption above the list of files to merge.</extracomment>
-        <translation>Seznam PDF souborů ke sloučení (přetáhněte soubory sem)</translation>
+        <translation>Soubory PDF ke sloučení (přetáhněte je sem)</translation>
     </message>
     <message>
         <source>Destination:</source>

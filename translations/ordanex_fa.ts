@@ -22,11 +22,11 @@
     </message>
     <message>
         <source>pdftk on Windows cannot write to &quot;%1&quot;: some of its characters are not in this system&apos;s code page. Choose a destination with a plain name.</source>
-        <translation>pdftk در Windows نمی‌تواند در «%1» بنویسد: برخی از نویسه‌های آن در صفحهٔ کد این سیستم نیستند. مقصدی با نام ساده انتخاب کنید.</translation>
+        <translation>در Windows، pdftk نمی‌تواند در «%1» بنویسد: برخی از نویسه‌های آن در صفحهٔ کد این سیستم نیستند. مقصدی با نام ساده انتخاب کنید.</translation>
     </message>
     <message>
         <source>pdftk on Windows cannot read the name &quot;%1&quot;: some of its characters are not in this system&apos;s code page. Rename the file or its folder, or copy it under a plain name.</source>
-        <translation>pdftk در Windows نمی‌تواند نام «%1» را بخواند: برخی از نویسه‌های آن در صفحهٔ کد این سیستم نیستند. نام پرونده یا پوشهٔ آن را تغییر دهید، یا آن را با نامی ساده رونوشت کنید.</translation>
+        <translation>در Windows، pdftk نمی‌تواند نام «%1» را بخواند: برخی از نویسه‌های آن در صفحهٔ کد این سیستم نیستند. نام پرونده یا پوشهٔ آن را تغییر دهید، یا آن را با نامی ساده رونوشت کنید.</translation>
     </message>
     <message>
         <source>The destination &quot;%1&quot; is not a file but a device, a pipe or a socket. Choose another destination.</source>
@@ -84,7 +84,7 @@
     <message>
         <source>pdftk said:</source>
         <extracomment>What follows are pdftk&apos;s own last lines, as it wrote them.</extracomment>
-        <translation>pdftk گفت:</translation>
+        <translation>پیام pdftk:</translation>
     </message>
     <message>
         <source>No file was made at the destination.</source>

@@ -22,11 +22,11 @@
     </message>
     <message>
         <source>pdftk on Windows cannot write to &quot;%1&quot;: some of its characters are not in this system&apos;s code page. Choose a destination with a plain name.</source>
-        <translation>pdftk ב־Windows לא יכול לכתוב אל „%1”: חלק מהתווים שבו אינם בדף הקוד של המערכת הזאת. יש לבחור יעד בעל שם פשוט.</translation>
+        <translation>ב־Windows, pdftk לא יכול לכתוב אל „%1”: חלק מהתווים שבו אינם בדף הקוד של המערכת הזאת. יש לבחור יעד בעל שם פשוט.</translation>
     </message>
     <message>
         <source>pdftk on Windows cannot read the name &quot;%1&quot;: some of its characters are not in this system&apos;s code page. Rename the file or its folder, or copy it under a plain name.</source>
-        <translation>pdftk ב־Windows לא יכול לקרוא את השם „%1”: חלק מהתווים שבו אינם בדף הקוד של המערכת הזאת. יש לשנות את שם הקובץ או התיקייה שלו, או להעתיק אותו בשם פשוט.</translation>
+        <translation>ב־Windows, pdftk לא יכול לקרוא את השם „%1”: חלק מהתווים שבו אינם בדף הקוד של המערכת הזאת. יש לשנות את שם הקובץ או התיקייה שלו, או להעתיק אותו בשם פשוט.</translation>
     </message>
     <message>
         <source>The destination &quot;%1&quot; is not a file but a device, a pipe or a socket. Choose another destination.</source>
@@ -85,7 +85,7 @@
     <message>
         <source>pdftk said:</source>
         <extracomment>What follows are pdftk&apos;s own last lines, as it wrote them.</extracomment>
-        <translation>pdftk אמר:</translation>
+        <translation>הודעת pdftk:</translation>
     </message>
     <message>
         <source>No file was made at the destination.</source>

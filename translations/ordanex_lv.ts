@@ -210,7 +210,7 @@ Lai to palaistu bez darbvirsmas, palaidiet to zem Xvfb: xvfb-run -a ordanex
     <message>
         <source>List of PDF Files to Merge (Drop Files here)</source>
         <extracomment>The caption above the list of files to merge.</extracomment>
-        <translation>Apvienojamo PDF datņu saraksts (nometiet datnes šeit)</translation>
+        <translation>Apvienojamās PDF datnes (nometiet tās šeit)</translation>
     </message>
     <message>
         <source>Destination:</source>
@@ -225,12 +225,12 @@ Lai to palaistu bez darbvirsmas, palaidiet to zem Xvfb: xvfb-run -a ordanex
     <message>
         <source>&amp;Up</source>
         <extracomment>A button that moves the selected file one place up the list.</extracomment>
-        <translation>&amp;Uz augšu</translation>
+        <translation>&amp;Augšup</translation>
     </message>
     <message>
         <source>&amp;Down</source>
         <extracomment>A button that moves the selected file one place down the list.</extracomment>
-        <translation>Uz &amp;leju</translation>
+        <translation>&amp;Lejup</translation>
     </message>
     <message>
         <source>Drop files here from the file manager, or copy them there and paste them here with Ctrl+V.</source>
