@@ -42,10 +42,17 @@ set(CPACK_PACKAGE_DESCRIPTION
   "Ordanex is a small desktop tool that joins PDF files. Drop files from the
 file manager onto its list, order them, check the destination and press
 Merge: Ordanex starts pdftk, which joins the files in list order.")
-set(CPACK_STRIP_FILES ON)
+# The source of what the packages hold, to go with them: the tree as it
+# is, with the scripts that build Qt for Windows, but none of the builds
+# or caches in it.
+set(CPACK_SOURCE_GENERATOR TGZ)
+set(CPACK_SOURCE_PACKAGE_FILE_NAME Ordanex-${PROJECT_VERSION}-source)
+set(CPACK_SOURCE_IGNORE_FILES "^${PROJECT_SOURCE_DIR}/(build|\\\\.git|\\\\.cache)/"
+                              "^${PROJECT_SOURCE_DIR}/\\\\.git$")
 if(WIN32)
   # Both from one install tree: the zip by cpack, the MSI by wixl.
   set(CPACK_GENERATOR ZIP External)
+  set(CPACK_STRIP_FILES ON)
   set(CPACK_PACKAGE_FILE_NAME Ordanex-${PROJECT_VERSION}-windows-x64)
   set(CPACK_EXTERNAL_ENABLE_STAGING ON)
   set(CPACK_EXTERNAL_REQUESTED_VERSIONS 1.0)
@@ -65,6 +72,9 @@ else()
   set(CPACK_DEBIAN_PACKAGE_SECTION graphics)
   set(CPACK_DEBIAN_PACKAGE_PRIORITY optional)
   set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
+  # Stripped as Debian strips, its debug symbols kept apart. (cpack's own
+  # debug symbols package lists its files by the paths they were made at.)
+  set(CPACK_PRE_BUILD_SCRIPTS ${CMAKE_CURRENT_LIST_DIR}/debian-strip.cmake)
   set(CPACK_DEBIAN_PACKAGE_DEPENDS "pdftk-java | pdftk")
   # Native windows in a Wayland session, rather than through XWayland, and
   # Qt's own words (OK, Cancel, a field's menu) in the user's language.

@@ -14,13 +14,6 @@ install(FILES $<TARGET_FILE:Qt6::QWindowsVistaStylePlugin> DESTINATION styles)
 get_target_property(qt_core Qt6::Core IMPORTED_LOCATION_RELEASE)
 get_filename_component(dll_folders "${qt_core}" DIRECTORY)
 list(APPEND dll_folders ${ORDANEX_RUNTIME_DLL_FOLDERS})
-install(CODE "
-  set(dll_files \"$<TARGET_FILE:ordanex>;$<TARGET_FILE:Qt6::QWindowsIntegrationPlugin>;$<TARGET_FILE:Qt6::QWindowsVistaStylePlugin>\")
-  set(dll_folders \"${dll_folders}\")
-  set(objdump \"${CMAKE_OBJDUMP}\")
-  set(strip \"${CMAKE_STRIP}\")")
-install(SCRIPT ${CMAKE_CURRENT_LIST_DIR}/windows-dlls.cmake)
-
 configure_file(${CMAKE_CURRENT_LIST_DIR}/windows-readme.txt.in README.txt @ONLY NEWLINE_STYLE WIN32)
 install(FILES ${PROJECT_BINARY_DIR}/README.txt DESTINATION .)
 
@@ -56,6 +49,13 @@ execute_process(
           -f ${CMAKE_CURRENT_LIST_DIR}/copyright-part.awk
           /usr/share/doc/mingw-w64-x86-64-dev/copyright /usr/share/doc/mingw-w64-x86-64-dev/copyright
   OUTPUT_FILE ${licenses}/winpthreads.txt COMMAND_ERROR_IS_FATAL ANY)
+# What MinGW-w64 links into every program and DLL: its default licence, the
+# start-up code's, and those of the number conversions and printf.
+execute_process(
+  COMMAND awk -v "files=(\\*\n|mingw-w64-crt/crt/\\*|mingw-w64-crt/gdtoa/)"
+          -f ${CMAKE_CURRENT_LIST_DIR}/copyright-part.awk
+          /usr/share/doc/mingw-w64-x86-64-dev/copyright /usr/share/doc/mingw-w64-x86-64-dev/copyright
+  OUTPUT_FILE ${licenses}/mingw-w64-runtime.txt COMMAND_ERROR_IS_FATAL ANY)
 
 # The versions NOTICE.txt names, as the packages here say them.
 macro(package_version variable package)
@@ -67,6 +67,25 @@ package_version(MINGW_VERSION mingw-w64-x86-64-dev)
 package_version(QT_TRANSLATIONS_VERSION qt6-translations-l10n)
 file(READ ${qt_prefix}/notices/source QT_SOURCE)
 string(STRIP "${QT_SOURCE}" QT_SOURCE)
-configure_file(${CMAKE_CURRENT_LIST_DIR}/windows-notice.txt.in NOTICE.txt @ONLY NEWLINE_STYLE WIN32)
-install(FILES ${PROJECT_BINARY_DIR}/COPYING.txt ${PROJECT_BINARY_DIR}/NOTICE.txt DESTINATION .)
+string(REGEX REPLACE "^[^ ]+ " "" QT_SOURCE_VERSION "${QT_SOURCE}")
+install(FILES ${PROJECT_BINARY_DIR}/COPYING.txt DESTINATION .)
 install(DIRECTORY ${licenses}/ DESTINATION licenses)
+
+# The DLLs, and NOTICE.txt, which names what each holds of the compiler's
+# runtime: the install finds both in the binaries.
+install(CODE "
+  set(dll_files \"$<TARGET_FILE:ordanex>;$<TARGET_FILE:Qt6::QWindowsIntegrationPlugin>;$<TARGET_FILE:Qt6::QWindowsVistaStylePlugin>\")
+  set(dll_folders \"${dll_folders}\")
+  set(objdump \"${CMAKE_OBJDUMP}\")
+  set(nm \"${CMAKE_NM}\")
+  set(strip \"${CMAKE_STRIP}\")
+  set(notice \"${CMAKE_CURRENT_LIST_DIR}/windows-notice.txt.in\")
+  set(ORDANEX_VERSION_TEXT \"${ORDANEX_VERSION_TEXT}\")
+  set(PROJECT_VERSION \"${PROJECT_VERSION}\")
+  set(Qt6_VERSION \"${Qt6_VERSION}\")
+  set(QT_SOURCE \"${QT_SOURCE}\")
+  set(QT_SOURCE_VERSION \"${QT_SOURCE_VERSION}\")
+  set(QT_TRANSLATIONS_VERSION \"${QT_TRANSLATIONS_VERSION}\")
+  set(GCC_RUNTIME_VERSION \"${GCC_RUNTIME_VERSION}\")
+  set(MINGW_VERSION \"${MINGW_VERSION}\")")
+install(SCRIPT ${CMAKE_CURRENT_LIST_DIR}/windows-dlls.cmake)

@@ -18,7 +18,7 @@ test=(clang-format libgtest-dev libbenchmark-dev poppler-utils desktop-file-util
 debian13=(debootstrap util-linux)
 reuse=(reuse git)
 bench=(xvfb xauth libx11-dev)
-package=(dpkg-dev dbus-daemon lintian file xvfb xauth xdotool x11-utils appstream-compose weston)
+package=(dpkg-dev dbus-daemon lintian devscripts file xvfb xauth xdotool x11-utils appstream-compose weston)
 windows=(googletest g++-mingw-w64-x86-64-posix binutils-mingw-w64-x86-64 wine wine64 ninja-build perl
          dpkg-dev xvfb xauth openbox xdotool xclip unzip fonts-dejavu-core wixl procps)
 

@@ -64,7 +64,21 @@ cmake --build $build --target package >$build/package.log 2>&1 || {
   echo "windows: making the zip and the MSI (cpack) failed; log: $build/package.log" >&2
   exit 1
 }
-for package in $build/$name.zip $build/$name.msi; do echo "$package: $(stat -c %s $package) bytes"; done
+# The source of what they hold, beside them: it unpacks to a tree that
+# configures.
+source=Ordanex-$version-source
+rm -f $build/$source.tar.gz
+cmake --build $build --target package_source >$build/package_source.log 2>&1 || {
+  echo "windows: making the source archive failed; log: $build/package_source.log" >&2
+  exit 1
+}
+for package in $build/$name.zip $build/$name.msi $build/$source.tar.gz; do echo "$package: $(stat -c %s $package) bytes"; done
+rm -rf $build/source-check && mkdir -p $build/source-check
+tar -xzf $build/$source.tar.gz -C $build/source-check
+[ -x $build/source-check/$source/scripts/qt-windows.sh ] && [ ! -e $build/source-check/$source/build ] \
+  || { echo "windows: the source archive lacks scripts/qt-windows.sh, or holds a build"; status=1; }
+cmake -S $build/source-check/$source -B $build/source-check/build >$build/source-check.log 2>&1 \
+  || { echo "windows: the unpacked source archive does not configure; log: $build/source-check.log"; status=1; }
 unzip -l $build/$name.zip | awk 'NR > 3 && $4 && $4 !~ /\/$/ { print "  " $4 " (" $1 " bytes)" }' | sort
 # Only what Ordanex uses and what the licences of it ask for, and all of
 # that: each licence text holds what it is named after.
@@ -76,9 +90,24 @@ for part in "COPYING.txt:GNU GENERAL PUBLIC LICENSE" "NOTICE.txt:licenses.Qt-thi
     "licenses/Qt-GPL-exception-1.0.txt:The Qt Company GPL Exception 1.0" \
     "licenses/Qt-third-party.txt:src/3rdparty/zlib/LICENSE" \
     "licenses/GCC-Runtime-Library-Exception-3.1.txt:GCC RUNTIME LIBRARY EXCEPTION" \
-    "licenses/winpthreads.txt:Files: mingw-w64-libraries/winpthreads/\*"; do
+    "licenses/winpthreads.txt:Files: mingw-w64-libraries/winpthreads/\*" \
+    "licenses/mingw-w64-runtime.txt:License: ZPL-2.1" "licenses/mingw-w64-runtime.txt:License: Lucent" \
+    "licenses/mingw-w64-runtime.txt:License: David-Gay" "NOTICE.txt:Ordanex-$version-source.tar.gz"; do
   unzip -p $build/$name.zip "$name/${part%%:*}" 2>/dev/null | grep "${part#*:}" >/dev/null \
     || { echo "windows: the zip lacks ${part%%:*}, or it does not hold ${part#*:}"; status=1; }
+done
+# Every binary is named in NOTICE.txt, and each that holds mingw-w64's
+# gdtoa or printf among those under the Lucent licence.
+notice=$(unzip -p $build/$name.zip "$name/NOTICE.txt" | tr -d '\r' | tr '\n' ' ')
+for binary in $(grep -E '\.(exe|dll)$' <<<"$listing"); do
+  [[ $notice == *"$(basename "$binary")"* ]] || { echo "windows: NOTICE.txt does not name $binary"; status=1; }
+done
+lucent=$(unzip -p $build/$name.zip "$name/NOTICE.txt" | tr -d '\r' | grep -A1 "under the Lucent licence" | tail -n 1)
+for binary in $build/app/Ordanex.exe "$(x86_64-w64-mingw32-g++-posix -print-file-name=libstdc++-6.dll)"; do
+  if x86_64-w64-mingw32-nm --defined-only "$binary" | grep -qE ' T (__gdtoa|__mingw_pformat)$' \
+     && [[ $lucent != *"$(basename "$binary")"* ]]; then
+    echo "windows: $(basename "$binary") holds code under the Lucent licence, which NOTICE.txt does not say"; status=1
+  fi
 done
 # A later version, for the upgrade, and one that Windows Installer cannot
 # take, which makes no MSI.

@@ -141,8 +141,10 @@ box=$(find_box Ordanex)
 xdotool windowactivate --sync "$box" key ctrl+c
 sleep 0.5
 said=$(xclip -selection clipboard -o | tr -d '\r')
-xdotool key Return
+# Held until the window is active again, as below.
+xdotool keydown Return
 sleep 0.5
+xdotool keyup Return
 [ -e "$folder/pdftk.exe.txt" ] && fail "pdftk.exe was started with a name that the code page lacks"
 echo "the box: $said"
 [[ $said == *"pdftk on Windows cannot read the name \"$lri$(dos "$lacking")$pdi\": some of its characters are not in this system's code page."* ]] \
