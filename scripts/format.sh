@@ -6,7 +6,13 @@
 #   scripts/format.sh --check   changes nothing; names the files that differ, and fails if any do
 set -euo pipefail
 cd "$(dirname "$0")/.."
-mapfile -t files < <(git ls-files -- '*.cpp' '*.h')
+# The project's files: git's, or, in an unpacked source archive, all but
+# the builds.
+if git rev-parse --is-inside-work-tree >/dev/null 2>&1; then
+  mapfile -t files < <(git ls-files -- '*.cpp' '*.h')
+else
+  mapfile -t files < <(find . -path ./build -prune -o -type f \( -name '*.cpp' -o -name '*.h' \) -print | sed 's|^\./||' | sort)
+fi
 if [ "${1:-}" != --check ]; then
   clang-format -i "${files[@]}"
   exit 0
