@@ -73,6 +73,23 @@ find_box() {
   done
 }
 
+# The words of the box that shows, copied with Ctrl+C, as Windows copies a
+# message box's text; then Enter closes it, held until the window is active
+# again: a release that reaches no window of the program's would leave Qt
+# taking the next press for a repeat, which Merge ignores. Fails where no
+# box shows.
+said_in_box() {
+  local box
+  box=$(find_box Ordanex)
+  [ -n "$box" ] || return 1
+  xdotool windowactivate --sync "$box" key ctrl+c
+  sleep 0.5
+  xclip -selection clipboard -o | tr -d '\r'
+  xdotool keydown Return
+  sleep 0.5
+  xdotool keyup Return
+}
+
 # Two files with blanks and non-ASCII in their names, dragged from an X
 # program onto the list.
 first="$work/with blank ü.pdf" second="$work/zwei ß.pdf"
@@ -136,15 +153,7 @@ printf 'file://%s\r\nfile://%s\r\n' "$(sed 's/ /%20/g; s/Ü/%C3%9C/; s/–/%E2%8
 xdotool windowactivate --sync "$window" key ctrl+v
 sleep 1
 xdotool key Return
-box=$(find_box Ordanex)
-[ -n "$box" ] || fail "a name that the code page lacks was not refused with a box"
-xdotool windowactivate --sync "$box" key ctrl+c
-sleep 0.5
-said=$(xclip -selection clipboard -o | tr -d '\r')
-# Held until the window is active again, as below.
-xdotool keydown Return
-sleep 0.5
-xdotool keyup Return
+said=$(said_in_box) || fail "a name that the code page lacks was not refused with a box"
 [ -e "$folder/pdftk.exe.txt" ] && fail "pdftk.exe was started with a name that the code page lacks"
 echo "the box: $said"
 [[ $said == *"pdftk on Windows cannot read the name \"$lri$(dos "$lacking")$pdi\": some of its characters are not in this system's code page."* ]] \
@@ -161,17 +170,7 @@ echo "windows-exe: a name that the code page lacks was refused and named; one th
 printf '0 3 Error: made to fail\n' >"$folder/pdftk.exe.fail"
 xdotool windowactivate --sync "$window" key Return
 recorded "Enter started nothing" "$first" "$second" "$third" "$fourth" "$fifth"
-box=$(find_box Ordanex)
-[ -n "$box" ] || fail "a merge that failed showed no box"
-xdotool windowactivate --sync "$box" key ctrl+c
-sleep 0.5
-said=$(xclip -selection clipboard -o | tr -d '\r')
-# Enter closes the box. Held until the window is active again: a release
-# that reaches no window of the program's would leave Qt taking the next
-# press for a repeat, which Merge ignores.
-xdotool keydown Return
-sleep 0.5
-xdotool keyup Return
+said=$(said_in_box) || fail "a merge that failed showed no box"
 echo "the box: $said"
 expected="The merge into \"$lri$(dos "$work")\\with blank ü_Out.pdf$pdi\" failed: pdftk ended with status ${lri}3$pdi.
 
@@ -186,14 +185,7 @@ echo "windows-exe: a merge that failed was told, with its status and its words"
 # 0xC0000135, which the box gives as Windows writes it.
 cp "$(dirname "$recorder")/missing_dll.exe" "$folder/pdftk.exe"
 xdotool windowactivate --sync "$window" key Return
-box=$(find_box Ordanex)
-[ -n "$box" ] || fail "a tool without its DLL showed no box"
-xdotool windowactivate --sync "$box" key ctrl+c
-sleep 0.5
-said=$(xclip -selection clipboard -o | tr -d '\r')
-xdotool keydown Return
-sleep 0.5
-xdotool keyup Return
+said=$(said_in_box) || fail "a tool without its DLL showed no box"
 echo "the box: $said"
 [[ $said == *"failed: pdftk ended with status ${lri}0xC0000135$pdi"* ]] || fail "the box does not give the status as Windows writes it"
 cp "$recorder" "$folder/pdftk.exe"
