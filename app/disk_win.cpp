@@ -35,7 +35,9 @@ FileState::Kind kindOf(DWORD attributes)
 FileState LocalDisk::look(std::string_view path) const
 {
     // The device namespace ("\\.\COM1", "\\.\PhysicalDrive0") holds no files.
-    const auto separator = [](char c) { return c == '\\' || c == '/'; };
+    const auto separator = [](char c) {
+        return folderSeparators(PathStyle::Windows).find(c) != std::string_view::npos;
+    };
     if (path.size() > 3 && separator(path[0]) && separator(path[1]) && path[2] == '.' &&
         separator(path[3]))
         return {FileState::Other, {}, 0, 0};

@@ -9,6 +9,8 @@
 #include <QDir>
 #include <QLibraryInfo>
 
+#include <optional>
+
 namespace ordanex {
 
 namespace {
@@ -43,20 +45,23 @@ QLocale::Language spoken(const QLocale& locale)
 
 } // namespace
 
-QString Translations::language(const QStringList& asked, const QStringList& translated)
+QString Translations::language(const QStringList& asked, const std::function<QStringList()>& listed)
 {
+    std::optional<QStringList> translated;
     for (const QString& tag : asked) {
         const QLocale wanted(tag);
         if (wanted.language() == QLocale::English || wanted.language() == QLocale::C)
             return {};
+        if (!translated)
+            translated = listed();
         // The language as asked, then as written in another country: Portugal
         // reads Brazil's Portuguese, Hong Kong Taiwan's Chinese.
         const QString code = QLocale::languageToCode(wanted.language());
         for (const QString& name : {wanted.name(), code}) {
-            if (translated.contains(name))
+            if (translated->contains(name))
                 return name;
         }
-        for (const QString& name : translated) {
+        for (const QString& name : *translated) {
             const QLocale other(name);
             if (spoken(other) == spoken(wanted) && other.script() == wanted.script())
                 return name;
@@ -69,13 +74,15 @@ Translations::Translations(const QLocale& locale)
 {
     const QString folder = programFolder();
     (void)english_.load(QStringLiteral("ordanex_en"), folder);
-    // Name filters would wake a regular expression engine at every start.
-    QStringList translated;
-    for (const QString& file : QDir(folder).entryList(QDir::Files, QDir::NoSort)) {
-        if (file.startsWith(u"ordanex_") && file.endsWith(u".qm") && file != u"ordanex_en.qm")
-            translated.append(file.mid(8, file.size() - 11));
-    }
-    const QString chosen = language(locale.uiLanguages(), translated);
+    const QString chosen = language(locale.uiLanguages(), [&folder] {
+        // Name filters would wake a regular expression engine.
+        QStringList translated;
+        for (const QString& file : QDir(folder).entryList(QDir::Files, QDir::NoSort)) {
+            if (file.startsWith(u"ordanex_") && file.endsWith(u".qm") && file != u"ordanex_en.qm")
+                translated.append(file.mid(8, file.size() - 11));
+        }
+        return translated;
+    });
     if (chosen.isEmpty())
         return; // English, Qt's own words included
     (void)program_.load(QStringLiteral("ordanex_") + chosen, folder);

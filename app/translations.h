@@ -6,6 +6,8 @@
 #include <QLocale>
 #include <QTranslator>
 
+#include <functional>
+
 namespace ordanex {
 
 // The program's words in the language the desktop asks for, and Qt's own
@@ -17,11 +19,13 @@ class Translations {
 public:
     explicit Translations(const QLocale& locale);
 
-    // Which of the `translated` languages (file names, such as "pt_BR") to
-    // speak to whoever asks for `asked` (BCP 47 tags, the first most
-    // wanted): the first asked that one of them is, or is as written in
-    // another country. None where English comes first.
-    static QString language(const QStringList& asked, const QStringList& translated);
+    // Which of the languages that `translated` lists (file names, such as
+    // "pt_BR") to speak to whoever asks for `asked` (BCP 47 tags, the first
+    // most wanted): the first asked that one of them is, or is as written
+    // in another country. None where English comes first, which needs no
+    // list.
+    static QString language(const QStringList& asked,
+                            const std::function<QStringList()>& translated);
     // Takes them out of the application, where they were installed.
     ~Translations();
 
